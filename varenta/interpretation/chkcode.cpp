@@ -1,0 +1,5 @@
+#include "chkcode.h"
+
+namespace varenta {
+void ClassifyType(RunState&) {}
+}  // namespace varenta

@@ -1,0 +1,5 @@
+#include "chkrule.h"
+
+namespace varenta {
+void RunRules(RunState&) {}
+}  // namespace varenta

@@ -1,0 +1,5 @@
+#include "messlib.h"
+
+namespace varenta {
+void WriteInterpretation(RunState&) {}
+}  // namespace varenta

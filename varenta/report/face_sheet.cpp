@@ -1,0 +1,5 @@
+#include "face_sheet.h"
+
+namespace varenta {
+void PrintFaceSheet(RunState&) {}
+}  // namespace varenta

@@ -1,0 +1,5 @@
+#include "profile_chart.h"
+
+namespace varenta {
+void PrintProfileChart(RunState&) {}
+}  // namespace varenta

@@ -1,0 +1,84 @@
+#pragma once
+// TfrmMain: the main form of Varenta and the Qt side of the run driver.
+#include "varenta/shell/driver_ui.h"
+#include "varenta/shell/run_driver.h"
+#include "varenta/shell/run_state.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QGroupBox;
+class QRadioButton;
+class QButtonGroup;
+
+namespace varenta::forms {
+
+struct ProgramPaths {
+    std::string configFile;  // varenta.ini
+    std::string itemFile;    // varenta.TXT
+    std::string helpFile;    // MAIN.HLP
+    std::string handOffFile = "CARD.$$$";
+};
+
+class TfrmMain : public QWidget, private DriverUi {
+    Q_OBJECT
+public:
+    TfrmMain(RunState& state, ProgramPaths paths, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // How the run ended, once it has; the program's exit follows from it.
+    bool RunEnded() const { return runEnded_; }
+
+    QLineEdit* edtFileName = nullptr;
+    QPushButton* btnDirectory = nullptr;
+    QGroupBox* rgPrinterSelect = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnPrinterSetup = nullptr;
+    QPushButton* btnHelp = nullptr;
+
+    int PrinterItemIndex() const;
+    void SetPrinterItemIndex(int index);
+
+public slots:
+    void btnOKClick();
+    void btnDirectoryClick();
+    void btnPrinterSetupClick();
+    void btnHelpClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();  // writes [Form]
+    void finish(RunOutcome outcome);
+
+    // DriverUi
+    void ShowMessage(const std::string& text) override;
+    std::string AskSex(RunState& state) override;
+    void ShowOldFileNotice(RunState& state) override;
+    void HideMainForm() override;
+    void ShowRecordForm(RunState& state) override;
+    void AdministerQuestionnaire(RunState& state, const std::vector<std::string>& items) override;
+    void ShowProfile(RunState& state) override;
+    void ShowPreview(RunState& state) override;
+    void SetBusy(bool busy) override;
+    int PrinterItem() override;
+
+    RunState& state_;
+    ProgramPaths paths_;
+    RunDriver driver_;
+    QLabel* Label1 = nullptr;
+    QRadioButton* printerItems_[2] = {nullptr, nullptr};
+    QButtonGroup* printerGroup_ = nullptr;
+    bool shown_ = false;
+    bool runEnded_ = false;
+    bool busy_ = false;
+};
+
+}  // namespace varenta::forms
