@@ -60,11 +60,16 @@ void RunDriver::ReadTemporaryFile()
     state_.HandOff = "ON";
     common::RemoveFile(handOffPath_);
     ReadRemarksInto(state_);
-    auto age = common::ParseWholeNumber(state_.Remarks[2]);
-    if (!age)
-        throw common::InputError("remarks file: age line \"" + state_.Remarks[2] +
-                                 "\" is not a whole number");
-    state_.Age = *age;
+    // The number that line 2 begins with; whether the whole line is a valid
+    // age is decided by ReadRemarksFile when the run goes on.
+    const std::string& line = state_.Remarks[2];
+    std::size_t end = line.find_first_not_of(' ');
+    if (end != std::string::npos && (line[end] == '+' || line[end] == '-'))
+        ++end;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9')
+        ++end;
+    if (auto age = common::ParseWholeNumber(line.substr(0, end)))
+        state_.Age = *age;
 }
 
 bool RunDriver::ShowSequence()
