@@ -18,6 +18,7 @@ inline constexpr int kRemarkLines = 10;
 inline constexpr int kRemarkBytes = 80;
 inline constexpr int kRuleCapacity = 310;
 inline constexpr int kMessageCapacity = 75;
+inline constexpr int kFragmentCapacity = 30;
 
 // Scale positions in the order every table lists them.
 enum Scale : int {
@@ -84,6 +85,8 @@ struct RunState {
     OneBased<int, kRuleCapacity> MessageRule;
     int MessageCount = 0;
     OneBased<std::string, kMessageCapacity> MessageSlots;
+    // Scratch area in which every interpretive text is assembled (messlib.h).
+    OneBased<std::string, kFragmentCapacity> Fragments;
     common::OutputFile ReportFile;
 
     Settings settings;
