@@ -1,0 +1,5 @@
+#include "chkmeta.h"
+
+namespace varenta {
+void WriteInterpretation(RunState&) {}
+}  // namespace varenta

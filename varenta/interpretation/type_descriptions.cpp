@@ -1,0 +1,7 @@
+#include "type_descriptions.h"
+
+namespace varenta {
+void DescribePairType(RunState&) {}
+void DescribeSingleType(RunState&) {}
+void DescribeAverageType(RunState&) {}
+}  // namespace varenta
