@@ -59,14 +59,15 @@ public:
 
     void Write(std::string_view bytes);
     void WriteLine(std::string_view bytes = {}) { Write(bytes); Write(kCrLf); }
+    // Hands everything written so far to the file (checked); a no-op for
+    // memory streams.
+    void Flush();
     void Close();
 
     // Everything written since OpenMemory (memory streams only).
     const std::string& Memory() const { return buffer_; }
 
 private:
-    void Flush();
-
     std::string path_;
     std::string buffer_;
     int fd_ = -1;
