@@ -1,6 +1,26 @@
 #include "scoring.h"
 
+#include "varenta/scoring/norm_tables.h"
+#include "varenta/scoring/scoring_key.h"
+
 namespace varenta {
+
+namespace {
+
+constexpr int kYes = 1;
+constexpr int kNo = -1;
+constexpr int kUndecidedAnswer = 0;
+
+int CountMatching(const OneBased<int, kItemCount>& answers, const ItemList& items, int answer)
+{
+    int count = 0;
+    for (int item : items)
+        if (answers[item] == answer)
+            ++count;
+    return count;
+}
+
+}  // namespace
 
 std::optional<NormGroup> NormGroupForAge(int age)
 {
@@ -11,7 +31,27 @@ std::optional<NormGroup> NormGroupForAge(int age)
     return std::nullopt;
 }
 
-void ScoreRawScales(RunState&) {}
-void ConvertToStandardScores(RunState&, NormGroup) {}
+void ScoreRawScales(RunState& state)
+{
+    int undecided = 0;
+    for (int answer : state.Answers)
+        if (answer == kUndecidedAnswer)
+            ++undecided;
+    state.RawScores[kUndecided] = undecided;
+
+    for (const ScaleKey& key : kScoringKey)
+        state.RawScores[key.scale] =
+            CountMatching(state.Answers, key.yes, kYes) + CountMatching(state.Answers, key.no, kNo);
+}
+
+void ConvertToStandardScores(RunState& state, NormGroup group)
+{
+    // Look every score up before storing any, so that a raw score out of
+    // range leaves StandardScores as they were.
+    OneBased<int, kScaleCount> converted;
+    for (int scale = kUndecided; scale <= kOpenness; ++scale)
+        converted[scale] = StandardScoreOf(group, static_cast<Scale>(scale), state.RawScores[scale]);
+    state.StandardScores = converted;
+}
 
 }  // namespace varenta
