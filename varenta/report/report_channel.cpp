@@ -29,6 +29,7 @@ void CloseReport(RunState& state)
 void NewPage(RunState& state)
 {
     state.ReportFile.WriteLine("\\newpage");
+    state.ReportFile.Flush();
 }
 
 void SkipPrint(RunState& state)

@@ -4,7 +4,10 @@
 //
 // The stream lives in RunState::ReportFile. Every write is checked; a failure
 // throws common::IoError, which abandons the rest of the run (what was
-// written stays in the file).
+// written stays in the file). The stream is buffered; it is handed to the
+// file at every page end ("\newpage"), so a failing write (a full disk)
+// stops the run at the end of the section that made it, before the next
+// section or the score files are begun.
 #include "varenta/shell/run_state.h"
 
 #include <string_view>
@@ -25,6 +28,7 @@ void SelectOutputTarget(RunState& state, int printerItem);
 void OpenReport(RunState& state);
 void CloseReport(RunState& state);
 
+// "\newpage", then the buffered report is written to its file (checked).
 void NewPage(RunState& state);
 void SkipPrint(RunState& state);
 void StartPrint(RunState& state);
