@@ -5,6 +5,7 @@
 #include "common/text_file.h"
 #include "varenta/report/report_channel.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -161,6 +162,9 @@ const std::string& FaceSheetGroupLabel(int age)
 std::string ReportFileName(const std::string& basePath)
 {
     const std::string name = common::FileNameOf(basePath);
+    // ASCII is the same in both encodings; most subject names are ASCII.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; }))
+        return name;
     if (auto converted = sjis::TryFromUtf8(name))
         return *converted;
     std::string out;
