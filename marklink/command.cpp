@@ -1,0 +1,84 @@
+#include "command.h"
+
+#include <cstdarg>
+#include <cstring>
+
+#include "marklink.h"
+#include "protocol.h"
+#include "state.h"
+
+namespace marklink::command {
+
+Reply::Reply()
+    : data_(reinterpret_cast<const char*>(State().payload)), length_(State().payloadLength)
+{
+}
+
+std::int32_t Reply::Number(int offset, int count, bool hexadecimal) const
+{
+    return _OMR_ChangeStringToInt(data_ + offset, count, hexadecimal ? 1 : 0);
+}
+
+int Reply::Digit(int offset) const
+{
+    const char c = data_[offset];
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+std::int32_t Refuse(std::int32_t failureValue)
+{
+    State().lastError = OMR_ERR_PARAMETER;
+    return failureValue;
+}
+
+bool Run(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const std::int32_t result = ExchangeV(kReplyCapacity, format, args);
+    va_end(args);
+    State().lastError = result;
+    return result == OMR_NORMAL;
+}
+
+bool RunText(std::string_view text)
+{
+    const std::int32_t result = ExchangeText(text);
+    State().lastError = result;
+    return result == OMR_NORMAL;
+}
+
+bool RunData(const char* code, const void* data, std::int32_t length)
+{
+    const std::int32_t result = ExchangeData(code, data, length);
+    State().lastError = result;
+    return result == OMR_NORMAL;
+}
+
+bool Expect(std::int32_t minimumLength, std::string_view echo)
+{
+    const Reply reply;
+    const bool fits = reply.Length() >= minimumLength && reply.Length() >= static_cast<std::int32_t>(echo.size()) &&
+                      (echo.empty() || std::memcmp(reply.Data(), echo.data(), echo.size()) == 0);
+    if (!fits)
+        State().lastError = OMR_ERR_RESPONSE;
+    return fits;
+}
+
+std::int32_t Malformed(std::int32_t failureValue)
+{
+    State().lastError = OMR_ERR_RESPONSE;
+    return failureValue;
+}
+
+std::int32_t Set(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const std::int32_t result = ExchangeV(kReplyCapacity, format, args);
+    va_end(args);
+    State().lastError = result;
+    return result == OMR_NORMAL ? 1 : 0;
+}
+
+}  // namespace marklink::command

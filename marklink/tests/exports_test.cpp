@@ -1,0 +1,64 @@
+// The library's dynamic symbol table holds exactly the OMR_ functions of its
+// header, so programs bind to them by name and to nothing else.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace {
+
+const std::set<std::string> kExports = {
+    // connection and transport
+    "OMR_OpenDeviceUSB", "OMR_OpenDeviceSerial", "OMR_CloseDevice",
+    "OMR_SetSendTimeOut", "OMR_GetSendTimeOut", "OMR_SetRecvTimeOut", "OMR_GetRecvTimeOut",
+    "OMR_SetLogMode", "OMR_GetLogMode", "_OMR_InitialSystem",
+    "_OMR_SendData", "_OMR_ReceiveData", "_OMR_SendDataUSB", "_OMR_ReceiveDataUSB",
+    "_OMR_SendDataSerial", "_OMR_ReceiveDataSerial",
+    // command protocol
+    "_OMR_SendCommand", "_OMR_ReceiveACKorNAK", "_OMR_GetResponse", "_OMR_CheckStatus",
+    "_OMR_SendCommandAndGetResponse", "_OMR_SendCommandBinaryAndGetResponse",
+    "_OMR_ChangeStringToInt", "OMR_GetST", "OMR_GetNakST",
+    // status codes and messages
+    "OMR_GetLastError", "OMR_GetStatus", "OMR_FormatMessage",
+};
+
+std::set<std::string> DefinedDynamicSymbols()
+{
+    std::set<std::string> symbols;
+    const std::string command = std::string("nm -D --defined-only ") + MARKLINK_LIBRARY_PATH;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return symbols;
+    char line[1024];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        std::string text(line);
+        text.erase(text.find_last_not_of("\r\n") + 1);
+        const auto space = text.rfind(' ');
+        symbols.insert(space == std::string::npos ? text : text.substr(space + 1));
+    }
+    ::pclose(pipe);
+    return symbols;
+}
+
+std::set<std::string> HeaderDeclarations()
+{
+    std::ifstream header(MARKLINK_HEADER_PATH);
+    const std::regex declaration(R"(MARKLINK_API\s+[^(]*?\b(_?OMR_\w+)\s*\()");
+    std::set<std::string> names;
+    std::string text((std::istreambuf_iterator<char>(header)), std::istreambuf_iterator<char>());
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), declaration); it != std::sregex_iterator(); ++it)
+        names.insert((*it)[1]);
+    return names;
+}
+
+TEST(ExportsTest, ExactlyTheListedFunctionsAreExported)
+{
+    EXPECT_EQ(DefinedDynamicSymbols(), kExports);
+    EXPECT_EQ(HeaderDeclarations(), kExports);
+}
+
+}  // namespace
