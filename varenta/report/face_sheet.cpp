@@ -14,9 +14,6 @@ namespace varenta {
 
 namespace {
 
-// U+3000 (ideographic space) is spelled out where it sits inside a label,
-// so that each label's mix of ASCII and full-width spaces can be read.
-
 // The title box, nine lines of 70 bytes once padded.
 constexpr std::array<std::string_view, 9> kTitleBox{
     "",
@@ -38,6 +35,8 @@ constexpr std::string_view kAgeUnit = " 歳";
 
 // The record block: each label is 10 bytes and is followed directly by its
 // value, record line `remark` (1..10) of the remarks file, or the sex.
+// U+3000 (ideographic space) is spelled out where it sits inside a label,
+// so that each label's mix of ASCII and full-width spaces can be read.
 constexpr int kSexLine = 0;
 constexpr int kAgeLine = 2;
 struct RecordRow {
