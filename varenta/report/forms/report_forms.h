@@ -2,16 +2,25 @@
 // Entry points of the report windows, as the run driver's Qt side calls them.
 #include "varenta/shell/run_state.h"
 
+#include <string>
+
 class QWidget;
 
 namespace varenta::forms {
 
-// TfrmProfile: the graphic profile, modal; saves BasePath + "_basic.bmp".
+// TfrmProfile: the graphic profile, modal, closed by its own timer; saves
+// BasePath + "_basic.bmp". A bitmap that cannot be written is reported in a
+// message box once the window has closed; the run goes on.
 void ShowProfile(RunState& state, QWidget* parent);
-// TfrmPrintImage: the report preview, modal.
+
+// TfrmPrintImage: the report preview, modal. placementFile is its
+// "PrintImage.ini" (by default beside the executable).
 void ShowPreview(RunState& state, QWidget* parent);
-// The start-up instance of the preview window: removes work files that an
-// earlier run left in the current directory.
+void ShowPreview(RunState& state, QWidget* parent, const std::string& placementFile);
+
+// The start-up instance of the preview window, created and never shown:
+// removes the work files that an earlier run left in the current directory.
 void CleanUpAtStart(RunState& state);
+void CleanUpAtStart(RunState& state, const std::string& placementFile);
 
 }  // namespace varenta::forms
