@@ -45,5 +45,28 @@ TEST(CodeType, MakeCodeTypeReadsTheBasicScalesOfTheRunState)
     EXPECT_EQ(state->CodeType, "4-");
 }
 
+TEST(ClassifyType, EveryCodeLengthGetsItsDescription)
+{
+    struct Case {
+        testing::Scores scores;  // ? F Att E A C N O
+        const char* code;
+        const char* title;
+    };
+    const Case cases[] = {
+        {{50, 50, 50, 50, 50, 50, 50, 50}, "", "　あなたは「平均人」タイプです。"},
+        {{50, 50, 50, 50, 50, 50, 50, 35}, "5-", "　あなたは「浅はかな人」タイプです。"},
+        {{50, 50, 50, 35, 65, 50, 50, 50}, "1-2+", "　あなたは「謙虚な人」タイプです。"},
+        {{50, 50, 50, 0, 0, 0, 0, 0}, "1-2-", "　あなたは「引きこもる人」タイプです。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        auto state = testing::MakeState(c.scores);
+        ClassifyType(*state);
+        EXPECT_EQ(state->CodeType, c.code);
+        EXPECT_TRUE(state->TypeFound);
+        EXPECT_EQ(state->ImpressionText.rfind(testing::Sjis(c.title), 0), 0u);
+    }
+}
+
 }  // namespace
 }  // namespace varenta
