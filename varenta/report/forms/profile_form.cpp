@@ -1,7 +1,6 @@
 #include "profile_form.h"
 
 #include "common/errors.h"
-#include "common/sjis.h"
 #include "common/text_file.h"
 #include "form_support.h"
 #include "profile_layout.h"

@@ -14,7 +14,8 @@ namespace varenta::forms {
 void ShowProfile(RunState& state, QWidget* parent);
 
 // TfrmPrintImage: the report preview, modal. placementFile is its
-// "PrintImage.ini" (by default beside the executable).
+// "PrintImage.ini" (by default beside the executable). While it is shown the
+// run's hourglass gives way to the ordinary cursors, and returns after.
 void ShowPreview(RunState& state, QWidget* parent);
 void ShowPreview(RunState& state, QWidget* parent, const std::string& placementFile);
 
