@@ -7,10 +7,12 @@
 #include "varenta/administration/forms/administration_forms.h"
 #include "varenta/administration/forms/new_file_form.h"
 #include "varenta/administration/forms/record_form.h"
+#include "varenta/administration/subject_record.h"
 #include "varenta/shell/forms/qt_text.h"
 #include "varenta/shell/subject_files.h"
 
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,12 +31,18 @@ class RecordFormsTest : public QObject {
 private:
     QTemporaryDir dir_;
 
-    RunState NewSubject(const char* name)
+    void NewSubject(RunState& state, const char* name)
     {
-        RunState state;
         state.BasePath = (dir_.path() + "/" + name).toStdString();
         state.Sex = "MALE";
-        return state;
+    }
+
+    // Japanese text arrives as the input method's committed string.
+    static void CommitText(QWidget* field, const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(field, &event);
     }
 
     static std::vector<std::string> RemarksLines(const RunState& state)
@@ -48,14 +56,15 @@ private:
     {
         QStringList messages;
         bool filled = false;
-        ModalDriver driver([&](QWidget* modal) {
+        ModalDriver driver;
+        driver.Handle([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 messages << box->text();
-                box->button(QMessageBox::Ok)->click();
+                driver.Click(box->button(QMessageBox::Ok));
             } else if (auto* form = qobject_cast<TfrmRecFile*>(modal); form && !filled) {
                 filled = true;
                 fill(form);
-                form->btnOK->click();
+                driver.Click(form->btnOK);
             }
         });
         ShowRecordForm(state, nullptr);
@@ -65,7 +74,8 @@ private:
 private slots:
     void newSubjectWithEmptyAgeIsAskedAgainWithItsFieldsSaved()
     {
-        RunState state = NewSubject("abc");
+        RunState state;
+        NewSubject(state, "abc");
         QString shownName, shownSex;
         QStringList emptyFields;
         QString fifty(50, QChar(0x6F22));  // 漢 x 50: 100 bytes in Shift-JIS
@@ -75,8 +85,8 @@ private slots:
             for (int line = 1; line <= kRemarkLines; ++line)
                 if (form->Edit(line)->text().isEmpty())
                     emptyFields << form->Edit(line)->objectName();
-            QTest::keyClicks(form->Edit(1), fifty);
-            QTest::keyClicks(form->Edit(4), QStringLiteral("鈴木"));
+            CommitText(form->Edit(1), fifty);
+            CommitText(form->Edit(4), QStringLiteral("鈴木"));
         });
         QCOMPARE(shownName, QStringLiteral("abc"));
         QCOMPARE(shownSex, QStringLiteral("MALE"));
@@ -123,7 +133,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(int, age);
-        RunState state = NewSubject("ages");
+        RunState state;
+        NewSubject(state, QTest::currentDataTag());
         QStringList messages = ShowRecordOnce(state, [&](TfrmRecFile* form) {
             QTest::keyClicks(form->Edit(1), QStringLiteral("Taro"));
             QTest::keyClicks(form->Edit(kAgeLine), typed);
@@ -135,7 +146,8 @@ private slots:
 
     void ageFieldTakesThreeCharactersWithoutInputMethod()
     {
-        RunState state = NewSubject("three");
+        RunState state;
+        NewSubject(state, "three");
         bool imeOff = false;
         ShowRecordOnce(state, [&](TfrmRecFile* form) {
             imeOff = !form->Edit(kAgeLine)->testAttribute(Qt::WA_InputMethodEnabled);
@@ -147,7 +159,8 @@ private slots:
 
     void enterMovesOnInsteadOfClosing()
     {
-        RunState state = NewSubject("enter");
+        RunState state;
+        NewSubject(state, "enter");
         bool stillOpen = false;
         bool onAge = false;
         ShowRecordOnce(state, [&](TfrmRecFile* form) {
@@ -165,13 +178,15 @@ private slots:
 
     void characterOutsideShiftJisKeepsTheFormOpen()
     {
-        RunState state = NewSubject("emoji");
+        RunState state;
+        NewSubject(state, "emoji");
         QStringList messages;
         int okClicks = 0;
-        ModalDriver driver([&](QWidget* modal) {
+        ModalDriver driver;
+        driver.Handle([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 messages << box->text();
-                box->button(QMessageBox::Ok)->click();
+                driver.Click(box->button(QMessageBox::Ok));
             } else if (auto* form = qobject_cast<TfrmRecFile*>(modal)) {
                 if (okClicks == 0) {
                     form->Edit(1)->setText(QStringLiteral("花子 \U0001F600"));
@@ -182,7 +197,7 @@ private slots:
                     form->Edit(1)->setText(QStringLiteral("花子"));
                 }
                 ++okClicks;
-                form->btnOK->click();
+                driver.Click(form->btnOK);
             }
         });
         ShowRecordForm(state, nullptr);
@@ -199,10 +214,11 @@ private slots:
         QStringList messages;
         int showings = 0;
         bool noneAtFirst = false;
-        ModalDriver driver([&](QWidget* modal) {
+        ModalDriver driver;
+        driver.Handle([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 messages << box->text();
-                box->button(QMessageBox::Ok)->click();
+                driver.Click(box->button(QMessageBox::Ok));
             } else if (auto* form = qobject_cast<TfrmNewFile*>(modal)) {
                 if (++showings == 1) {
                     noneAtFirst = form->ItemIndex() == -1;
@@ -210,7 +226,7 @@ private slots:
                 } else {
                     form->MaleOrFemale->findChildren<QRadioButton*>().at(1)->click();
                 }
-                form->btnOK->click();
+                driver.Click(form->btnOK);
             }
         });
         QCOMPARE(AskSex(state, nullptr), std::string("FEMALE"));
