@@ -82,3 +82,53 @@ std::int32_t Set(const char* format, ...)
 }
 
 }  // namespace marklink::command
+
+namespace marklink::command {
+
+std::int32_t SetText(std::string_view text)
+{
+    return RunText(text) ? 1 : 0;
+}
+
+std::int32_t SetData(const char* code, const void* data, std::int32_t length)
+{
+    return RunData(code, data, length) ? 1 : 0;
+}
+
+std::int32_t SetChoice(std::int32_t value, std::initializer_list<Choice> choices)
+{
+    for (const Choice& choice : choices) {
+        if (choice.value == value)
+            return SetText(choice.command);
+    }
+    return Refuse(0);
+}
+
+bool Query(const char* command, std::int32_t minimumLength, std::string_view echo)
+{
+    return RunText(command) && Expect(minimumLength, echo);
+}
+
+std::int32_t ReplyLength()
+{
+    return State().replyLength;
+}
+
+void CopyText(char* destination)
+{
+    const LibraryState& state = State();
+    if (state.replyLength > 0)
+        std::strncpy(destination, reinterpret_cast<const char*>(state.payload), static_cast<std::size_t>(state.replyLength));
+}
+
+std::int32_t CopyPayloadFrom(int offset, void* destination)
+{
+    const Reply reply;
+    const std::int32_t count = reply.Length() - offset;
+    if (count <= 0)
+        return 0;
+    std::memcpy(destination, reply.Data() + offset, static_cast<std::size_t>(count));
+    return count;
+}
+
+}  // namespace marklink::command

@@ -8,6 +8,7 @@
 // Set and action functions return 1 / 0, number queries their value or a
 // fixed failure value, queries with output pointers 1 / 0.
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 namespace marklink::command {
@@ -51,5 +52,28 @@ std::int32_t Malformed(std::int32_t failureValue);
 
 // Set and action functions: one exchange, 1 on success, 0 on failure.
 std::int32_t Set(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::int32_t SetText(std::string_view text);
+std::int32_t SetData(const char* code, const void* data, std::int32_t length);
+
+// A set function whose accepted values each map to one fixed command.
+struct Choice {
+    std::int32_t value;
+    const char* command;
+};
+std::int32_t SetChoice(std::int32_t value, std::initializer_list<Choice> choices);
+
+// A query: one exchange, then Expect(minimumLength, echo).
+bool Query(const char* command, std::int32_t minimumLength, std::string_view echo = {});
+
+// Bytes of the last reply (echo and status pairs included).
+std::int32_t ReplyLength();
+
+// Text copy of the payload: the payload up to its first zero byte, then
+// zero bytes up to the reply length in all.
+void CopyText(char* destination);
+
+// The payload from `offset` to its end, byte for byte (nothing when the
+// payload is shorter). Returns the number of bytes copied.
+std::int32_t CopyPayloadFrom(int offset, void* destination);
 
 }  // namespace marklink::command

@@ -162,6 +162,159 @@ MARKLINK_API int32_t OMR_GetStatus(void);
 /* Text of a code: language 0 or 1 English, 2 Japanese (Shift-JIS). */
 MARKLINK_API const char* OMR_FormatMessage(int32_t code, int32_t language);
 
+/* ---- Configuration commands ---------------------------------------------
+ * Set functions return 1 when the reader accepted the command (its own
+ * refusal of a value shows in the status pairs, see OMR_GetLastError) and 0
+ * on failure. Most restore the reader's default when given OMR_DEFAULT.
+ * Queries returning a number give -1 on failure unless stated; queries with
+ * output pointers return 1 / 0. A missing output pointer or buffer is
+ * refused with OMR_ERR_PARAMETER before anything is sent.
+ *
+ * Decisions:
+ * - OMR_SetPrintOrder(OMR_DEFAULT, ...) sends "PR3,3", the restore command
+ *   of the print-order item like every other printer item, not the query
+ *   "PR2,3": a query restores nothing, yet the function would report
+ *   success. The second and third values are checked (0-3) in either case.
+ * - OMR_GetSleepTime sends "ES2" and expects the echo "ES": this is the
+ *   reader's sleep-time query code, although setting uses "SE".
+ * - OMR_GetSensorCorrection and OMR_GetIndividualData stop at the end of
+ *   the payload: they deliver payload length - 2 values or bytes (from the
+ *   payload's third character on), and the caller's buffer needs no more
+ *   room than that.
+ * - OMR_SetIndividualData refuses more than 22 data bytes (OMR_ERR_PARAMETER);
+ *   the reader keeps at most 22 bytes per slot.
+ * - Barcode kinds are single characters.
+ */
+MARKLINK_API int32_t OMR_SetBarcodeReaderUnit(int32_t unit);
+MARKLINK_API int32_t OMR_GetBarcodeReaderUnit(void);
+/* pairs: 10 pairs (20 integers); the first pair is always sent, later pairs
+   up to the first with a number <= 0, and ",000,000" for the rest. */
+MARKLINK_API int32_t OMR_SetBarCodeArea(const int32_t* pairs);
+/* 1 read; -1 reply too short; 0 other failures (wrong item echo or comma:
+   pairs before it are already written). */
+MARKLINK_API int32_t OMR_GetBarCodeArea(int32_t* pairs);
+MARKLINK_API int32_t OMR_SetBarCodeReadType(int32_t bits);
+MARKLINK_API int32_t OMR_GetBarCodeReadType(int32_t* bits);
+MARKLINK_API int32_t OMR_SetBarCodeCheckDigit(char kind, int32_t setting);
+MARKLINK_API int32_t OMR_GetBarCodeCheckDigit(char kind, int32_t* setting);
+/* option: bits 0-3 and 4-7, each field v sent as the digit v - 1 (0-9). */
+MARKLINK_API int32_t OMR_SetBarCodeOption(char kind, int32_t option);
+MARKLINK_API int32_t OMR_GetBarCodeOption(char kind, int32_t* option);
+MARKLINK_API int32_t OMR_GetBarcodeInfo(int32_t* first, int32_t* second);
+/* length: in the capacity of buffer, out the number of characters copied. */
+MARKLINK_API int32_t OMR_GetBarcodeData(int32_t number, char* kind, int32_t* length, char* buffer);
+/* length: in the data length, out the reply length; the reply buffer needs
+   the payload length + 6 bytes. */
+MARKLINK_API int32_t OMR_ControlBarcode(const void* data, char* reply, int32_t* length);
+
+MARKLINK_API int32_t OMR_SetPrinterUnit(int32_t unit);
+MARKLINK_API int32_t OMR_GetPrinterUnit(void);
+MARKLINK_API int32_t OMR_SetPrintMode(int32_t mode);
+MARKLINK_API int32_t OMR_GetPrintMode(int32_t* mode);
+/* line 0: all lines to default; 1-3 with a null or empty text: that line to
+   default; otherwise at most 42 bytes of text. */
+MARKLINK_API int32_t OMR_SetPrintString(int32_t line, const char* text);
+/* Copies 42 characters (no terminator added). */
+MARKLINK_API int32_t OMR_GetPrintString(int32_t line, char* buffer);
+MARKLINK_API int32_t OMR_SetPrintPosition(int32_t position);
+MARKLINK_API int32_t OMR_GetPrintPosition(int32_t* position);
+MARKLINK_API int32_t OMR_SetPrintOrder(int32_t first, int32_t second, int32_t third);
+MARKLINK_API int32_t OMR_GetPrintOrder(int32_t* first, int32_t* second, int32_t* third);
+MARKLINK_API int32_t OMR_SetPrintAngle(int32_t angle);
+MARKLINK_API int32_t OMR_GetPrintAngle(int32_t* angle);
+MARKLINK_API int32_t OMR_SetPrintFontSize(int32_t size);
+MARKLINK_API int32_t OMR_GetPrintFontSize(int32_t* size);
+MARKLINK_API int32_t OMR_SetPrintFontPitch(int32_t pitch);
+MARKLINK_API int32_t OMR_GetPrintFontPitch(int32_t* pitch);
+
+/* index 0 restores all 16 thresholds. */
+MARKLINK_API int32_t OMR_SetDensityThreshold(int32_t index, int32_t threshold);
+MARKLINK_API int32_t OMR_GetDensityThreshold(int32_t* thresholds /* 16 */);
+/* -128..127; 9999 restores the default. */
+MARKLINK_API int32_t OMR_SetDensityLevelShift(int32_t shift);
+/* The shift; 0x8000 on failure. */
+MARKLINK_API int32_t OMR_GetDensityLevelShift(void);
+MARKLINK_API int32_t OMR_SetSheetThreshold(int32_t level);
+MARKLINK_API int32_t OMR_GetSheetThreshold(int32_t* levels /* 5 */);
+MARKLINK_API int32_t OMR_SetSensorCorrection(int32_t mode);
+/* values: one per payload character from the third on (payload length - 2). */
+MARKLINK_API int32_t OMR_GetSensorCorrection(int32_t number, int32_t* values);
+MARKLINK_API int32_t OMR_SetSensorLevel(int32_t selector);
+MARKLINK_API int32_t OMR_GetSensorLevel(int32_t selector, char* buffer);
+MARKLINK_API int32_t OMR_SetBackSensorUnit(int32_t unit);
+MARKLINK_API int32_t OMR_GetBackSensorUnit(void);
+
+MARKLINK_API int32_t OMR_SetSheetFeedMode(int32_t mode, int32_t value);
+MARKLINK_API int32_t OMR_GetSheetFeedMode(int32_t* mode, int32_t* value);
+MARKLINK_API int32_t OMR_SetSheetThickness(int32_t thickness);
+MARKLINK_API int32_t OMR_GetSheetThickness(void);
+/* flags: bits 16-21 the six warnings, bit 28 (0x10000000) restores the
+   default; value1 1-155, value2 1-16. */
+MARKLINK_API int32_t OMR_SetWarningError(int32_t flags, int32_t value1, int32_t value2);
+MARKLINK_API int32_t OMR_GetWarningError(int32_t* flags, int32_t* value1, int32_t* value2);
+MARKLINK_API int32_t OMR_SetPanelConfig(int32_t setting);
+MARKLINK_API int32_t OMR_GetPanelConfig(void);
+MARKLINK_API int32_t OMR_SetBuzzerConfig(int32_t setting, int32_t option);
+MARKLINK_API int32_t OMR_GetBuzzerConfig(int32_t* setting, int32_t* option);
+/* id: 20 bytes, or null to restore the default. */
+MARKLINK_API int32_t OMR_SetID(const void* id);
+MARKLINK_API int32_t OMR_GetID(void* id /* 20 bytes */);
+/* minutes 0-60 each; OMR_DEFAULT as the first restores the default. */
+MARKLINK_API int32_t OMR_SetSleepTime(int32_t first, int32_t second);
+MARKLINK_API int32_t OMR_GetSleepTime(int32_t* first, int32_t* second);
+/* slot 0-5 with at most 22 bytes; slot -1 restores the default. */
+MARKLINK_API int32_t OMR_SetIndividualData(int32_t slot, const void* data, int32_t length);
+/* buffer: payload length - 2 bytes, from the payload's third character on. */
+MARKLINK_API int32_t OMR_GetIndividualData(int32_t slot, void* buffer);
+
+/* ---- Diagnostic, motor and firmware commands ------------------------------
+ * The text queries copy the payload and pad it with zero bytes to the reply
+ * length, so their buffer needs the payload length + 6 bytes.
+ *
+ * Names: the Windows library exports two of these with 32-bit stdcall
+ * decorations, "_OMR_DriveMotorEx@8" and "_OMR_GetPositionSensorAd@4". An
+ * ELF symbol cannot carry them (an "@" there names a symbol version), so
+ * they are exported as _OMR_DriveMotorEx and _OMR_GetPositionSensorAd.
+ *
+ * Firmware: lines of a firmware file end with a line feed; a carriage
+ * return before it stays part of the line. A line may be up to 4093
+ * characters over USB; over serial the frame leaves room for 4089.
+ * OMR_UpdateFirmware checks the whole file before it sends anything and
+ * refuses (0, last error OMR_ERR_PARAMETER) a file with a line that is too
+ * long, a line holding a zero byte, text after the last line feed, or no
+ * line at all; otherwise it sends every line and returns 1. File errors
+ * return 0 without touching the last error.
+ */
+MARKLINK_API int32_t OMR_GetSensorInfo(void);
+MARKLINK_API int32_t OMR_GetDeviceInfo(void);
+MARKLINK_API int32_t OMR_GetMachineName(char* buffer);
+MARKLINK_API int32_t OMR_GetVersion(int32_t part, char* buffer);
+MARKLINK_API int32_t OMR_GetSkew(int32_t* first, int32_t* second);
+MARKLINK_API int32_t OMR_GetFeedSpeed(void);
+MARKLINK_API int32_t OMR_GetCheckSum(int32_t area);
+MARKLINK_API int32_t OMR_GetMaintenanceInfo(char* buffer);
+MARKLINK_API int32_t OMR_GetMemory(int32_t area, int32_t address, int32_t count, char* buffer);
+/* The third argument is not used. */
+MARKLINK_API int32_t OMR_GetReadSensorAD(int32_t side, int32_t sensor, int32_t unused, char* buffer);
+MARKLINK_API int32_t OMR_GetMarkAD(int32_t side, int32_t valueA, int32_t valueB, char* buffer);
+MARKLINK_API int32_t OMR_GetDetectSensor(void);
+MARKLINK_API int32_t _OMR_GetPositionSensorAd(int32_t sensor);
+MARKLINK_API int32_t OMR_GetDfSensorVol(void);
+MARKLINK_API int32_t OMR_InitialMaintenanceConfig(void);
+MARKLINK_API int32_t OMR_SetDummyMark(int32_t side, int32_t length, const void* data);
+MARKLINK_API int32_t OMR_ControlDummyProccess(int32_t mode);
+MARKLINK_API int32_t OMR_DriveMotor(int32_t flags);
+MARKLINK_API int32_t _OMR_DriveMotorEx(int32_t motor, int32_t value);
+
+/* Progress of OMR_UpdateFirmware: the file size and the bytes sent so far. */
+typedef void (*OMR_FirmwareProgress)(int32_t fileSize, int32_t bytesDone);
+MARKLINK_API int32_t OMR_PrepareForDownload(int32_t number);
+/* Sends "FD" and the line unchanged (up to its first zero byte). */
+MARKLINK_API int32_t OMR_DownloadFirmware(const char* line, int32_t length);
+MARKLINK_API int32_t OMR_UpdateFirmware(const char* path, OMR_FirmwareProgress progress);
+/* Over USB the connection is closed afterwards (the reader restarts). */
+MARKLINK_API int32_t OMR_WriteDownloadDataToFlashROM(void);
+
 #ifdef __cplusplus
 }
 #endif

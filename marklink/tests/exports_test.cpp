@@ -24,6 +24,29 @@ const std::set<std::string> kExports = {
     "_OMR_ChangeStringToInt", "OMR_GetST", "OMR_GetNakST",
     // status codes and messages
     "OMR_GetLastError", "OMR_GetStatus", "OMR_FormatMessage",
+    // configuration commands
+    "OMR_SetBarcodeReaderUnit", "OMR_GetBarcodeReaderUnit", "OMR_SetBarCodeArea", "OMR_GetBarCodeArea",
+    "OMR_SetBarCodeReadType", "OMR_GetBarCodeReadType", "OMR_SetBarCodeCheckDigit", "OMR_GetBarCodeCheckDigit",
+    "OMR_SetBarCodeOption", "OMR_GetBarCodeOption", "OMR_GetBarcodeInfo", "OMR_GetBarcodeData",
+    "OMR_ControlBarcode",
+    "OMR_SetPrinterUnit", "OMR_GetPrinterUnit", "OMR_SetPrintMode", "OMR_GetPrintMode",
+    "OMR_SetPrintString", "OMR_GetPrintString", "OMR_SetPrintPosition", "OMR_GetPrintPosition",
+    "OMR_SetPrintOrder", "OMR_GetPrintOrder", "OMR_SetPrintAngle", "OMR_GetPrintAngle",
+    "OMR_SetPrintFontSize", "OMR_GetPrintFontSize", "OMR_SetPrintFontPitch", "OMR_GetPrintFontPitch",
+    "OMR_SetDensityThreshold", "OMR_GetDensityThreshold", "OMR_SetDensityLevelShift", "OMR_GetDensityLevelShift",
+    "OMR_SetSheetThreshold", "OMR_GetSheetThreshold", "OMR_SetSensorCorrection", "OMR_GetSensorCorrection",
+    "OMR_SetSensorLevel", "OMR_GetSensorLevel", "OMR_SetBackSensorUnit", "OMR_GetBackSensorUnit",
+    "OMR_SetSheetFeedMode", "OMR_GetSheetFeedMode", "OMR_SetSheetThickness", "OMR_GetSheetThickness",
+    "OMR_SetWarningError", "OMR_GetWarningError", "OMR_SetPanelConfig", "OMR_GetPanelConfig",
+    "OMR_SetBuzzerConfig", "OMR_GetBuzzerConfig", "OMR_SetID", "OMR_GetID",
+    "OMR_SetSleepTime", "OMR_GetSleepTime", "OMR_SetIndividualData", "OMR_GetIndividualData",
+    // diagnostic, motor and firmware commands
+    "OMR_GetSensorInfo", "OMR_GetDeviceInfo", "OMR_GetMachineName", "OMR_GetVersion", "OMR_GetSkew",
+    "OMR_GetFeedSpeed", "OMR_GetCheckSum", "OMR_GetMaintenanceInfo", "OMR_GetMemory",
+    "OMR_GetReadSensorAD", "OMR_GetMarkAD", "OMR_GetDetectSensor", "_OMR_GetPositionSensorAd",
+    "OMR_GetDfSensorVol", "OMR_InitialMaintenanceConfig", "OMR_SetDummyMark", "OMR_ControlDummyProccess",
+    "OMR_DriveMotor", "_OMR_DriveMotorEx",
+    "OMR_PrepareForDownload", "OMR_DownloadFirmware", "OMR_UpdateFirmware", "OMR_WriteDownloadDataToFlashROM",
 };
 
 std::set<std::string> DefinedDynamicSymbols()
