@@ -2,10 +2,14 @@
 
 #include "varenta/shell/forms/qt_text.h"
 
+#include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace varenta::forms::admin {
@@ -59,6 +63,21 @@ QFont MinchoFont(int pixelSize)
 {
     return japaneseFont({QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝")}, QFont::Serif,
                         pixelSize);
+}
+
+QPushButton* AddCentredOkButton(QDialog& form, QVBoxLayout& layout, const char* objectName)
+{
+    auto* button = new QPushButton(form.style()->standardIcon(QStyle::SP_DialogOkButton),
+                                   QStringLiteral("OK"), &form);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, &form, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(button);
+    row->addStretch(1);
+    layout.addLayout(row);
+    return button;
 }
 
 void ShowMessageBox(QWidget* parent, const std::string& sjisText)

@@ -9,6 +9,9 @@
 #include <Qt>
 #include <string>
 
+class QDialog;
+class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace varenta::forms::admin {
@@ -27,6 +30,10 @@ QFont GothicFont(int pixelSize);
 QFont MinchoFont(int pixelSize);
 inline constexpr int kFormFontPixels = 14;
 inline constexpr int kReadingFontPixels = 16;
+
+// Adds an OK button, centred in a row of its own at the end of layout, that
+// accepts the form and is its default button (Enter presses it).
+QPushButton* AddCentredOkButton(QDialog& form, QVBoxLayout& layout, const char* objectName);
 
 // A modal message with the program's caption and an OK button (Shift-JIS
 // text; LF CR and CR LF break lines).

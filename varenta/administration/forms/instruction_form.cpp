@@ -4,10 +4,7 @@
 #include "varenta/administration/administration_texts.h"
 #include "varenta/shell/forms/qt_text.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace varenta::forms {
@@ -34,16 +31,7 @@ TfrmInstruction::TfrmInstruction(const FormGeometry& geometry, QWidget* parent)
     }
     layout->addStretch(1);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
+    BitBtn1 = admin::AddCentredOkButton(*this, *layout, "BitBtn1");
 
     admin::PlaceFromFormSettings(*this, geometry);
 }

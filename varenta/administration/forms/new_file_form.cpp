@@ -5,11 +5,8 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace varenta::forms {
@@ -33,20 +30,10 @@ TfrmNewFile::TfrmNewFile(QWidget* parent) : QDialog(parent, admin::DialogWithout
     groupLayout->addWidget(male);
     groupLayout->addWidget(female);
 
-    btnOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                            QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(MaleOrFemale);
-    layout->addLayout(buttons);
+    btnOK = admin::AddCentredOkButton(*this, *layout, "btnOK");
     setFixedSize(sizeHint().expandedTo(QSize(260, 0)));
     admin::CentreOnScreen(*this);
 }
