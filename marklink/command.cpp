@@ -109,6 +109,14 @@ bool Query(const char* command, std::int32_t minimumLength, std::string_view ech
     return RunText(command) && Expect(minimumLength, echo);
 }
 
+std::int32_t SwitchQuery(const char* command, std::int32_t minimumLength, int offset)
+{
+    if (!Query(command, minimumLength))
+        return -1;
+    const char value = Reply().At(offset);
+    return value == '1' ? 1 : value == '0' ? 0 : -1;
+}
+
 std::int32_t ReplyLength()
 {
     return State().replyLength;

@@ -65,6 +65,10 @@ std::int32_t SetChoice(std::int32_t value, std::initializer_list<Choice> choices
 // A query: one exchange, then Expect(minimumLength, echo).
 bool Query(const char* command, std::int32_t minimumLength, std::string_view echo = {});
 
+// A query of an on/off switch: the payload character at `offset` is "1"
+// (1) or "0" (0); any other character, or a failed query, gives -1.
+std::int32_t SwitchQuery(const char* command, std::int32_t minimumLength, int offset);
+
 // Bytes of the last reply (echo and status pairs included).
 std::int32_t ReplyLength();
 

@@ -52,10 +52,7 @@ int32_t OMR_SetBarcodeReaderUnit(int32_t unit)
 
 int32_t OMR_GetBarcodeReaderUnit(void)
 {
-    if (!Query("BC2,1", 3))
-        return -1;
-    const char value = Reply().At(2);
-    return value == '1' ? 1 : value == '0' ? 0 : -1;
+    return SwitchQuery("BC2,1", 3, 2);
 }
 
 int32_t OMR_SetBarCodeArea(const int32_t* pairs)

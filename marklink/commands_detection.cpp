@@ -121,10 +121,7 @@ int32_t OMR_SetBackSensorUnit(int32_t unit)
 
 int32_t OMR_GetBackSensorUnit(void)
 {
-    if (!Query("BR2", 1))
-        return -1;
-    const char value = Reply().At(0);
-    return value == '1' ? 1 : value == '0' ? 0 : -1;
+    return SwitchQuery("BR2", 1, 0);
 }
 
 }  // extern "C"

@@ -56,10 +56,7 @@ int32_t OMR_SetPrinterUnit(int32_t unit)
 
 int32_t OMR_GetPrinterUnit(void)
 {
-    if (!Query("PR2,8", 3))
-        return -1;
-    const char value = Reply().At(2);
-    return value == '1' ? 1 : value == '0' ? 0 : -1;
+    return SwitchQuery("PR2,8", 3, 2);
 }
 
 int32_t OMR_SetPrintMode(int32_t mode)

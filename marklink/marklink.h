@@ -162,6 +162,53 @@ MARKLINK_API int32_t OMR_GetStatus(void);
 /* Text of a code: language 0 or 1 English, 2 Japanese (Shift-JIS). */
 MARKLINK_API const char* OMR_FormatMessage(int32_t code, int32_t language);
 
+/* ---- Sheet reading commands ---------------------------------------------
+ * The library keeps the marks of the last fetch per side (0 front, 1 back):
+ * rows x columns bytes, row after row, each the reader's mark character
+ * minus '0'. The marks reply lists the rows separated by ","; the columns
+ * are the characters before the first comma. A row shorter than the first
+ * takes the characters of the next row; positions left at the end of the
+ * reply are 0 (the library never reads beyond the reply).
+ */
+
+/* The caller's record of OMR_GetMarks. In: the rows and columns the
+   caller's buffer can take. Out: size 16, and the rows and columns of the
+   library's table (the copy is one block of the smaller of the two sizes,
+   in the table's layout). */
+typedef struct OmrMarkInfo {
+    int32_t size;
+    int32_t rows;
+    int32_t columns;
+} OmrMarkInfo;
+
+/* "SF". 1 when the exchange succeeded: whether a sheet was read is in the
+   status pairs (OMR_GetLastError: 0 read; e.g. 0x40110000 sheet empty). */
+MARKLINK_API int32_t OMR_FeedSheet(void);
+MARKLINK_API int32_t OMR_ReadSheetAndGetData(void);
+/* "MD0" / "MD1". Over serial with an info record no query is made: the
+   table of the previous fetch is copied. info and buffer may be null (then
+   nothing is copied); a copy due without a buffer gives OMR_ERR_MEMORY. */
+MARKLINK_API int32_t OMR_GetMarks(int32_t side, OmrMarkInfo* info, void* buffer);
+/* position 0 or 1. */
+MARKLINK_API int32_t OMR_MoveHopper(int32_t position);
+/* destination 1 to 4. */
+MARKLINK_API int32_t OMR_EjectSheet(int32_t destination);
+/* (1, 1-9), (2, 2-9): "RM1,m,o"; 3-6 (option ignored): "RM1,m";
+   OMR_DEFAULT: "RM3". */
+MARKLINK_API int32_t OMR_SetReadingMethod(int32_t method, int32_t option);
+/* Payload "m,o"; a character that is no digit gives OMR_ERR_RESPONSE. */
+MARKLINK_API int32_t OMR_GetReadingMethod(int32_t* method, int32_t* option);
+/* 1 to 48: "NC1,nn"; 0 restores the default ("NC3"). */
+MARKLINK_API int32_t OMR_SetNumberOfColumnsToRead(int32_t count);
+/* The count; 0 on failure (the last error tells it from a count of 0). */
+MARKLINK_API int32_t OMR_GetNumberOfColumnsToRead(void);
+/* Copies the payload and 6 zero bytes (the reply length in all). */
+MARKLINK_API int32_t OMR_GetDensityLevel(int32_t side, char* buffer);
+MARKLINK_API int32_t OMR_Reset(void);
+MARKLINK_API int32_t OMR_InitialSetting(void);
+/* Returns the exchange result (0 accepted); the last error is unchanged. */
+MARKLINK_API int32_t OMR_CancelError(void);
+
 /* ---- Configuration commands ---------------------------------------------
  * Set functions return 1 when the reader accepted the command (its own
  * refusal of a value shows in the status pairs, see OMR_GetLastError) and 0

@@ -24,6 +24,11 @@ const std::set<std::string> kExports = {
     "_OMR_ChangeStringToInt", "OMR_GetST", "OMR_GetNakST",
     // status codes and messages
     "OMR_GetLastError", "OMR_GetStatus", "OMR_FormatMessage",
+    // sheet reading commands
+    "OMR_FeedSheet", "OMR_ReadSheetAndGetData", "OMR_GetMarks", "OMR_MoveHopper", "OMR_EjectSheet",
+    "OMR_SetReadingMethod", "OMR_GetReadingMethod", "OMR_SetNumberOfColumnsToRead",
+    "OMR_GetNumberOfColumnsToRead", "OMR_GetDensityLevel", "OMR_Reset", "OMR_InitialSetting",
+    "OMR_CancelError",
     // configuration commands
     "OMR_SetBarcodeReaderUnit", "OMR_GetBarcodeReaderUnit", "OMR_SetBarCodeArea", "OMR_GetBarCodeArea",
     "OMR_SetBarCodeReadType", "OMR_GetBarCodeReadType", "OMR_SetBarCodeCheckDigit", "OMR_GetBarCodeCheckDigit",

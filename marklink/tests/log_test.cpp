@@ -85,16 +85,15 @@ TEST_F(TrafficLogTest, LongTransferIsCutAfterTheEntryReaching1002Characters)
     OMR_SetLogMode(1);
     ReaderSession session(Link::kUsb);
     ASSERT_TRUE(session.Opened());
-    // "SP" and "A" give 3 characters, then every NUL five: the 200th NUL
-    // brings the rendered part to 1003, and the line stops there.
-    std::string data = "A" + std::string(1999, '\0');
-    data[500] = '\x85';
+    // "SP", "A" and 0x85 as "[85]" give 7 characters, then every NUL five:
+    // the 199th NUL brings the rendered part to 1002, and the line stops.
+    std::string data = "A\x85" + std::string(1998, '\0');
     ASSERT_EQ(_OMR_SendCommandBinaryAndGetResponse("SP", data.data(), static_cast<int32_t>(data.size())), 0);
     const auto lines = ReadLines(path_);
     ASSERT_GE(lines.size(), 3u);
     const std::string& sent = lines[2];
-    ASSERT_EQ(sent.substr(15, 4), "<SPA");
-    EXPECT_EQ(sent.size(), 16u + 1003u);
+    ASSERT_EQ(sent.substr(15, 13), "<SPA[85][NUL]");
+    EXPECT_EQ(sent.size(), 16u + 1002u);
     EXPECT_EQ(sent.substr(sent.size() - 5), "[NUL]");
 }
 

@@ -52,7 +52,7 @@ inline void UseUsbNodesIn(const TempDir& dir)
 }
 
 // Short enough to keep timeout tests quick, long enough for a loaded machine.
-constexpr int kTestReceiveTimeoutMs = 400;
+constexpr int kTestReceiveTimeoutMs = 1000;
 
 // An emulated reader with the library connected to it.
 class ReaderSession {
