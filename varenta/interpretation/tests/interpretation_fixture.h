@@ -2,6 +2,7 @@
 // Shared helpers of the interpretation tests: a temporary subject directory
 // and a run state with middle scores and unremarkable answers.
 #include "common/sjis.h"
+#include "common/testing/temp_dir.h"
 #include "varenta/shell/run_state.h"
 
 #include <array>
@@ -14,29 +15,7 @@
 
 namespace varenta::testing {
 
-class TempDir {
-public:
-    TempDir()
-    {
-        char pattern[] = "/tmp/varenta-interp-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
-        path_ = made ? made : "";
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using testsupport::TempDir;
 
 // Standard scores in scale order ? F Att E A C N O.
 using Scores = std::array<int, kScaleCount>;

@@ -3,6 +3,7 @@
 // report work files "$$$" and "VR.$$$" live in the current directory) and a
 // known sample subject.
 #include "common/sjis.h"
+#include "common/testing/temp_dir.h"
 #include "varenta/shell/run_state.h"
 
 #include <array>
@@ -12,34 +13,7 @@
 
 namespace varenta::testing {
 
-// A fresh directory under the system's temporary directory that is the
-// current directory while the object lives.
-class TempWorkDir {
-public:
-    TempWorkDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "varenta-report-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(path_);
-    }
-    ~TempWorkDir()
-    {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempWorkDir(const TempWorkDir&) = delete;
-    TempWorkDir& operator=(const TempWorkDir&) = delete;
-
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-    std::filesystem::path previous_;
-};
+using TempWorkDir = testsupport::WorkDir;
 
 // Answers of the sample subject, items 1..70: 1 はい, -1 いいえ, 0 ？.
 // Raw scores ? 3, F 4, Att 4, E 10, A 3, C 5, N 7, O 6.
