@@ -1,0 +1,33 @@
+#include "settings.h"
+
+#include "common/ini_file.h"
+#include "varenta/shell/settings.h"
+
+namespace sheetrun {
+
+std::string VarentaConfigPath(const std::string& executableDirectory)
+{
+    return varenta::ConfigPath(executableDirectory);
+}
+
+std::string OwnConfigPath(const std::string& executableDirectory)
+{
+    return executableDirectory + "/sheetrun.ini";
+}
+
+bool ReadSheetrunSettings(varenta::RunState& state, ReaderSettings& reader,
+                          const std::string& varentaConfig, const std::string& ownConfig)
+{
+    const common::IniFile ini = common::IniFile::Load(varentaConfig);
+    varenta::ReadSettings(state, ini);
+    state.DataDirectory = state.settings.directory;
+    const ReaderSettings defaults;
+    reader.delaytime = ini.ReadInteger("Reader", "delaytime", defaults.delaytime);
+    if (reader.delaytime < 0)
+        reader.delaytime = 0;
+    reader.readertype = ini.ReadString("Reader", "readertype", defaults.readertype);
+    state.form = varenta::ReadFormGeometry(common::IniFile::Load(ownConfig));
+    return ini.Exists();
+}
+
+}  // namespace sheetrun
