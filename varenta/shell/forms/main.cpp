@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     paths.helpFile = dir + "/MAIN.HLP";
 
     varenta::forms::TfrmMain mainForm(state, paths);
+    QObject::connect(&mainForm, &varenta::forms::TfrmMain::ProgramEnds, &app,
+                     &QApplication::quit, Qt::QueuedConnection);
     varenta::forms::CleanUpAtStart(state);
     mainForm.show();
     return app.exec();

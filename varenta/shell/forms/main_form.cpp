@@ -175,13 +175,13 @@ void TfrmMain::finish(RunOutcome outcome)
         runEnded_ = true;
         FormClose();
         hide();
-        QCoreApplication::exit(0);
+        emit ProgramEnds();
         return;
     case RunOutcome::ProgramEnds:
         // Ends without the main form's close handling: [Form] stays as it was.
         runEnded_ = true;
         hide();
-        QCoreApplication::exit(0);
+        emit ProgramEnds();
         return;
     }
 }

@@ -42,6 +42,10 @@ public:
     int PrinterItemIndex() const;
     void SetPrinterItemIndex(int index);
 
+signals:
+    // The run is over; the program ends (main connects this to quit).
+    void ProgramEnds();
+
 public slots:
     void btnOKClick();
     void btnDirectoryClick();

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 using varenta::testing::TempWorkDir;
@@ -44,7 +46,8 @@ private slots:
         varenta::RunState state;
         varenta::forms::TfrmMain form(state, paths);
         form.show();
-        QTRY_VERIFY_WITH_TIMEOUT(form.RunEnded(), 10000);
+        QSignalSpy ended(&form, &varenta::forms::TfrmMain::ProgramEnds);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
 
         QVERIFY(!common::FileExists("CARD.$$$"));
         QVERIFY(common::FileExists("$$$"));
@@ -54,6 +57,41 @@ private slots:
         auto ini = common::IniFile::Load(paths.configFile);
         QCOMPARE(ini.ReadInteger("Form", "Width", -1), form.width());
         QCOMPARE(ini.ReadInteger("Reader", "delaytime", -1), 3);
+    }
+
+    void missingFilesAreReportedAndClosingWritesOnlyForm()
+    {
+        TempWorkDir dir;
+        varenta::forms::ProgramPaths paths;
+        paths.configFile = dir / "varenta.ini";
+        paths.itemFile = dir / "varenta.TXT";
+        paths.helpFile = dir / "MAIN.HLP";
+
+        // Each start-up message is a modal box: read and close it.
+        QStringList seen;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen << box->text();
+                box->accept();
+            }
+        });
+        closer.start(20);
+
+        varenta::RunState state;
+        {
+            varenta::forms::TfrmMain form(state, paths);
+            QCOMPARE(seen, QStringList({QStringLiteral("初期設定用ファイルがありません"),
+                                        QStringLiteral("Varentaの項目ファイルがありません")}));
+            QCOMPARE(state.settings.ai, std::string("OFF"));
+            QCOMPARE(form.PrinterItemIndex(), 0);
+            QCOMPARE(form.size(), QSize(540, 420));
+            form.show();
+            form.close();
+        }
+        auto text = common::ReadFile(paths.configFile);
+        QVERIFY(text.rfind("[Form]\r\nLeft=", 0) == 0);
+        QCOMPARE(QString::fromStdString(text).count('['), 1);
     }
 
     void connectSettingPreselectsThePrinterItem()
