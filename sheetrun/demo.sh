@@ -18,8 +18,9 @@ rm -rf "$demo"
 mkdir -p "$demo/install" "$demo/subjects" "$demo/work"
 # sheetrun reads varenta.ini beside itself and starts the varenta beside it.
 cp "$bin/sheetrun" "$bin/varenta" "$bin/varenta.TXT" "$demo/install/"
-printf '[Setup]\r\ndirectory=%s\r\nai=ON\r\ngraphic=OFF\r\nconnect=ON\r\n[Reader]\r\ndelaytime=0\r\nreadertype=KR7700\r\n' \
-  "$demo/subjects" > "$demo/install/varenta.ini"
+# GRAPHIC=OFF leaves out the graphic profile window (a second per card).
+printf '[Setup]\r\ndirectory=%s\r\nai=ON\r\ngraphic=%s\r\nconnect=ON\r\n[Reader]\r\ndelaytime=0\r\nreadertype=KR7700\r\n' \
+  "$demo/subjects" "${GRAPHIC:-ON}" > "$demo/install/varenta.ini"
 
 decks=
 for deck in "$@"; do decks="$decks --deck $deck"; done

@@ -13,7 +13,7 @@ namespace sheetrun {
 
 namespace {
 
-constexpr int kCheckIntervalMs = 100;
+constexpr int kCheckIntervalMs = 10;
 
 }  // namespace
 

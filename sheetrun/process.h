@@ -19,8 +19,8 @@ void Delay(int ms, const std::function<void(int)>& pump);
 std::string VarentaProgram(const std::string& directory);
 
 // Starts program with no arguments, in the current directory and with the
-// current environment, and waits for it to end, calling pump(100) between
-// checks every 100 milliseconds. Returns false when it could not be started
+// current environment, and waits for it to end, calling pump(10) between
+// checks every 10 milliseconds. Returns false when it could not be started
 // (nothing is shown: the run goes on); its exit status is not used.
 bool RunAndWait(const std::string& program, const std::function<void(int)>& pump);
 

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     varenta::RunState state;  // start values; StartDate and StartTime now
@@ -15,12 +17,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Varenta"));
 
     const std::string dir = common::ExecutableDirectory();
-    varenta::forms::ProgramPaths paths;
-    paths.configFile = varenta::ConfigPath(dir);
-    paths.itemFile = varenta::ItemFilePath(dir);
-    paths.helpFile = dir + "/MAIN.HLP";
+    varenta::forms::ProgramSetup setup;
+    setup.configFile = varenta::ConfigPath(dir);
+    setup.itemFile = varenta::ItemFilePath(dir);
+    setup.helpFile = dir + "/MAIN.HLP";
+    // Set by sheetrun when it reads cards with nobody at the screen.
+    setup.unattended = std::getenv("VARENTA_UNATTENDED") != nullptr;
 
-    varenta::forms::TfrmMain mainForm(state, paths);
+    varenta::forms::TfrmMain mainForm(state, setup);
     QObject::connect(&mainForm, &varenta::forms::TfrmMain::ProgramEnds, &app,
                      &QApplication::quit, Qt::QueuedConnection);
     varenta::forms::CleanUpAtStart(state);

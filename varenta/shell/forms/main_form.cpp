@@ -29,11 +29,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace varenta::forms {
 
-TfrmMain::TfrmMain(RunState& state, ProgramPaths paths, QWidget* parent)
-    : QWidget(parent), state_(state), paths_(std::move(paths)),
-      driver_(state_, *this, paths_.itemFile, paths_.handOffFile)
+TfrmMain::TfrmMain(RunState& state, ProgramSetup setup, QWidget* parent)
+    : QWidget(parent), state_(state), setup_(std::move(setup)),
+      driver_(state_, *this, setup_.itemFile, setup_.handOffFile)
 {
     setObjectName("frmMain");
     Label1 = new QLabel(QStringLiteral("ファイル名："), this);
@@ -105,7 +107,7 @@ void TfrmMain::FormCreate()
     common::IniFile ini;
     bool configReadable = true;
     try {
-        ini = common::IniFile::Load(paths_.configFile);
+        ini = common::IniFile::Load(setup_.configFile);
     } catch (const common::IoError& e) {
         configReadable = false;
         ShowMessage(messages::DescribeFailure(e));
@@ -123,7 +125,7 @@ void TfrmMain::FormCreate()
         SetPrinterItemIndex(0);
     else if (state_.settings.connect == "OFF")
         SetPrinterItemIndex(1);
-    if (!common::FileExists(paths_.itemFile)) {
+    if (!common::FileExists(setup_.itemFile)) {
         ShowMessage(messages::MissingItemFile());
         state_.settings.ai = "OFF";
     }
@@ -201,7 +203,7 @@ void TfrmMain::FormClose()
     g.Width = width();
     g.Height = height();
     try {
-        WriteFormGeometry(paths_.configFile, g);
+        WriteFormGeometry(setup_.configFile, g);
     } catch (const std::exception& e) {
         ShowMessage(messages::DescribeFailure(e));
     }
@@ -225,15 +227,19 @@ void TfrmMain::btnPrinterSetupClick()
 
 void TfrmMain::btnHelpClick()
 {
-    if (!common::FileExists(paths_.helpFile)) {
+    if (!common::FileExists(setup_.helpFile)) {
         ShowMessage(messages::NoHelpFile());
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(paths_.helpFile)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(setup_.helpFile)));
 }
 
 void TfrmMain::ShowMessage(const std::string& text)
 {
+    if (setup_.unattended) {
+        std::fprintf(stderr, "varenta: %s\n", FromSjis(text).toUtf8().constData());
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, AppCaption(), FromSjis(text), QMessageBox::Ok,
                     isVisible() ? this : nullptr);
     box.exec();
@@ -248,7 +254,11 @@ void TfrmMain::AdministerQuestionnaire(RunState& state, const std::vector<std::s
     forms::AdministerQuestionnaire(state, items, nullptr);
 }
 void TfrmMain::ShowProfile(RunState& state) { forms::ShowProfile(state, nullptr); }
-void TfrmMain::ShowPreview(RunState& state) { forms::ShowPreview(state, nullptr); }
+void TfrmMain::ShowPreview(RunState& state)
+{
+    if (!setup_.unattended)
+        forms::ShowPreview(state, nullptr);
+}
 
 void TfrmMain::SetBusy(bool busy)
 {

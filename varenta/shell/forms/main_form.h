@@ -16,21 +16,24 @@ class QButtonGroup;
 
 namespace varenta::forms {
 
-struct ProgramPaths {
+struct ProgramSetup {
     std::string configFile;  // varenta.ini
     std::string itemFile;    // varenta.TXT
     std::string helpFile;    // MAIN.HLP
     std::string handOffFile = "CARD.$$$";
+    // Unattended (a hand-off run started by the card reader front-end with
+    // nobody at the screen): messages go to standard error instead of a
+    // box, and the preview window, which only a person can close, is not
+    // shown (the report stays in "VR.$$$" until the next start).
+    bool unattended = false;
 };
 
 class TfrmMain : public QWidget, private DriverUi {
     Q_OBJECT
 public:
-    TfrmMain(RunState& state, ProgramPaths paths, QWidget* parent = nullptr);
+    TfrmMain(RunState& state, ProgramSetup setup, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // How the run ended, once it has; the program's exit follows from it.
-    bool RunEnded() const { return runEnded_; }
 
     QLineEdit* edtFileName = nullptr;
     QPushButton* btnDirectory = nullptr;
@@ -75,7 +78,7 @@ private:
     int PrinterItem() override;
 
     RunState& state_;
-    ProgramPaths paths_;
+    ProgramSetup setup_;
     RunDriver driver_;
     QLabel* Label1 = nullptr;
     QRadioButton* printerItems_[2] = {nullptr, nullptr};

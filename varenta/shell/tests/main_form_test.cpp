@@ -17,7 +17,7 @@ class MainFormTest : public QObject {
     Q_OBJECT
 
 private:
-    varenta::forms::ProgramPaths preparePaths(const TempWorkDir& dir, const std::string& setup)
+    varenta::forms::ProgramSetup preparePaths(const TempWorkDir& dir, const std::string& setup)
     {
         std::string items;
         for (int i = 1; i <= 70; ++i)
@@ -25,7 +25,7 @@ private:
         common::WriteFileAtomically(dir / "varenta.TXT", items);
         common::WriteFileAtomically(dir / "varenta.ini",
                                     "[Setup]\r\n" + setup + "[Reader]\r\ndelaytime=3\r\n");
-        varenta::forms::ProgramPaths paths;
+        varenta::forms::ProgramSetup paths;
         paths.configFile = dir / "varenta.ini";
         paths.itemFile = dir / "varenta.TXT";
         paths.helpFile = dir / "MAIN.HLP";
@@ -62,7 +62,7 @@ private slots:
     void missingFilesAreReportedAndClosingWritesOnlyForm()
     {
         TempWorkDir dir;
-        varenta::forms::ProgramPaths paths;
+        varenta::forms::ProgramSetup paths;
         paths.configFile = dir / "varenta.ini";
         paths.itemFile = dir / "varenta.TXT";
         paths.helpFile = dir / "MAIN.HLP";
@@ -92,6 +92,20 @@ private slots:
         auto text = common::ReadFile(paths.configFile);
         QVERIFY(text.rfind("[Form]\r\nLeft=", 0) == 0);
         QCOMPARE(QString::fromStdString(text).count('['), 1);
+    }
+
+    void unattendedMessagesDoNotWaitForAPerson()
+    {
+        TempWorkDir dir;
+        varenta::forms::ProgramSetup setup;
+        setup.configFile = dir / "varenta.ini";
+        setup.itemFile = dir / "varenta.TXT";
+        setup.unattended = true;
+        varenta::RunState state;
+        // Neither missing file may open a modal box: construction returns.
+        varenta::forms::TfrmMain form(state, setup);
+        QCOMPARE(state.settings.ai, std::string("OFF"));
+        QVERIFY(QApplication::topLevelWidgets().size() == 1);
     }
 
     void connectSettingPreselectsThePrinterItem()
