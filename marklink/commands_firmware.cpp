@@ -1,5 +1,6 @@
 // Firmware download: prepare, send the firmware file line by line, write it
 // to the reader's flash memory.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "command.h"
 #include "marklink.h"
+#include "protocol.h"
 #include "state.h"
 
 using namespace marklink::command;
@@ -15,6 +17,14 @@ using namespace marklink::command;
 namespace {
 
 constexpr int32_t kMaxFirmwareLine = 4093;
+
+// The longest line one "FD" command carries on the open connection: 4093
+// characters over USB, fewer over serial, where the frame header and CRC
+// take room in the send buffer.
+std::size_t LongestFirmwareLine()
+{
+    return static_cast<std::size_t>(std::min(kMaxFirmwareLine, marklink::MaxCommandText() - 2));
+}
 
 bool ReadWholeFile(const char* path, std::string* contents)
 {
@@ -43,13 +53,14 @@ bool ReadWholeFile(const char* path, std::string* contents)
 // would be left out, or no line at all.
 bool SplitFirmwareLines(std::string_view contents, std::vector<std::string_view>* lines)
 {
+    const std::size_t longest = LongestFirmwareLine();
     std::size_t start = 0;
     while (start < contents.size()) {
         const std::size_t end = contents.find('\n', start);
         if (end == std::string_view::npos)
             return false;
         const std::string_view line = contents.substr(start, end - start);
-        if (line.size() > static_cast<std::size_t>(kMaxFirmwareLine) || line.find('\0') != std::string_view::npos)
+        if (line.size() > longest || line.find('\0') != std::string_view::npos)
             return false;
         lines->push_back(line);
         start = end + 1;

@@ -78,6 +78,7 @@ TEST_P(FirmwareTest, FilesThatCannotBeSentWholeAreRefusedBeforeSending)
     };
     const Case cases[] = {
         {"line too long after a good one", "S0\n" + std::string(4094, 'x') + "\nS9\n"},
+        {"line one longer than the connection carries", "S0\n" + longest + "x\nS9\n"},
         {"text after the last line feed", "S0\nS9"},
         {"zero byte in a line", std::string("S0\nS1\0x\nS9\n", 11)},
         {"empty file", ""},
