@@ -40,9 +40,18 @@ private:
 
 void ShowProfile(RunState& state, QWidget* parent)
 {
+    ShowProfile(state, parent, {});
+}
+
+void ShowProfile(RunState& state, QWidget* parent, const MessageSink& showMessage)
+{
     TfrmProfile form(state, parent);
     form.exec();
-    if (form.SaveFailure())
+    if (!form.SaveFailure())
+        return;
+    if (showMessage)
+        showMessage(*form.SaveFailure());
+    else
         ShowMessageBox(parent, *form.SaveFailure());
 }
 
@@ -63,9 +72,15 @@ void CleanUpAtStart(RunState& state)
     CleanUpAtStart(state, PlacementFilePath());
 }
 
-void CleanUpAtStart(RunState& state, const std::string& placementFile)
+void CleanUpAtStart(RunState& state, const MessageSink& showMessage)
 {
-    TfrmPrintImage startup(state, PreviewOptions{placementFile, {}}, nullptr);
+    CleanUpAtStart(state, PlacementFilePath(), showMessage);
+}
+
+void CleanUpAtStart(RunState& state, const std::string& placementFile,
+                    const MessageSink& showMessage)
+{
+    TfrmPrintImage startup(state, PreviewOptions{placementFile, showMessage}, nullptr);
 }
 
 }  // namespace varenta::forms

@@ -140,6 +140,19 @@ TEST_F(PreviewWindowTest, StartUpInstanceRemovesAnEarlierRunsWorkFiles)
     EXPECT_FALSE(Exists(placement.path() + "/PrintImage.ini"));  // never shown, never closed
 }
 
+// At start-up nobody may be at the screen (cards read unattended): a work
+// file in the way is handed to the caller's message sink.
+TEST_F(PreviewWindowTest, StartUpInstanceHandsAFailureToTheMessageSink)
+{
+    std::filesystem::create_directory(work / "$$$");
+    WriteBytes(work / "VR.$$$", kReport);
+
+    CleanUpAtStart(state, placement.path() + "/PrintImage.ini", options().showMessage);
+
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(ReadBytes(work / "VR.$$$"), kReport);
+}
+
 TEST_F(PreviewWindowTest, PlacementRoundTripsThroughTheIniFile)
 {
     const std::string ini = placement.path() + "/PrintImage.ini";

@@ -3,12 +3,16 @@
 #include "temp_dir.h"
 #include "varenta/report/forms/report_forms.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace varenta::forms {
 namespace {
@@ -169,6 +173,31 @@ TEST(ProfileWindow, UnwritableBitmapIsReportedAndTheWindowStillCloses)
     ASSERT_TRUE(form.SaveFailure());
     EXPECT_FALSE(form.SaveFailure()->empty());
     EXPECT_FALSE(Exists(dir / "missing/TARO_basic.bmp"));
+}
+
+// Where nobody is at the screen the driver hands the message on instead of
+// leaving a message box open that nobody closes.
+TEST(ProfileWindow, UnwritableBitmapGoesToTheGivenMessageSink)
+{
+    TempDir dir;
+    const int scores[8] = {50, 50, 50, 50, 50, 50, 50, 50};
+    RunState state;
+    SetSubject(state, dir / "missing/TARO", scores);
+    std::vector<std::string> messages;
+    bool boxShown = false;
+    QTimer guard;  // guard only: a message box left open is closed and counted
+    QObject::connect(&guard, &QTimer::timeout, [&boxShown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxShown = true;
+            box->done(0);
+        }
+    });
+    guard.start(3000);
+
+    ShowProfile(state, nullptr, [&messages](const std::string& text) { messages.push_back(text); });
+
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(boxShown);
 }
 
 }  // namespace
