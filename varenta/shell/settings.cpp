@@ -27,6 +27,8 @@ void ReadSettings(RunState& state, const common::IniFile& ini)
     Settings& s = state.settings;
     const Settings defaults;
     s.directory = ini.ReadString("Setup", "directory", defaults.directory);
+    // Where a bare typed name is made and where the open dialog starts.
+    state.DataDirectory = s.directory;
     s.ai = ini.ReadString("Setup", "ai", defaults.ai);
     s.graphic = ini.ReadString("Setup", "graphic", defaults.graphic);
     s.connect = ini.ReadString("Setup", "connect", defaults.connect);

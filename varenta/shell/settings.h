@@ -18,7 +18,8 @@ std::string ConfigPath(const std::string& executableDirectory);
 std::string ItemFilePath(const std::string& executableDirectory);
 
 // Reads [Setup] and [Page Design] into state.settings and [Form] into
-// state.form, with the defaults for everything missing.
+// state.form, with the defaults for everything missing. DataDirectory starts
+// as the directory setting.
 void ReadSettings(RunState& state, const common::IniFile& ini);
 
 // Writes [Form] Left, Top, Width, Height back into the file at path,

@@ -54,6 +54,7 @@ TEST(Settings, SwitchesAreTakenAsWritten)
     EXPECT_EQ(state.settings.connect, "off");  // the form then keeps its own choice
     EXPECT_EQ(state.settings.ai, "OFF");
     EXPECT_EQ(state.settings.directory, "/data");
+    EXPECT_EQ(state.DataDirectory, "/data");  // a bare typed name is made there
 }
 
 TEST(Settings, FormGeometryIsWrittenBackKeepingTheRest)
