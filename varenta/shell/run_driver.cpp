@@ -173,7 +173,9 @@ RunOutcome RunDriver::OkSequence()
         // was written stays.
         ui_.SetBusy(false);
         ui_.ShowMessage(messages::DescribeFailure(failure));
-        return noWayBack_ ? RunOutcome::ProgramEnds : RunOutcome::Abandoned;
+        if (noWayBack_ || state_.HandOff == "ON")
+            return RunOutcome::ProgramEnds;
+        return RunOutcome::Abandoned;
     }
 }
 

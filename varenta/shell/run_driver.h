@@ -15,12 +15,14 @@ namespace varenta {
 
 enum class RunOutcome {
     // The run ended without closing the main form: after the questionnaire,
-    // with ai "OFF", or after a fatal message. [Form] is not written.
+    // with ai "OFF", or after a fatal message (any failure of a hand-off
+    // run). [Form] is not written.
     ProgramEnds,
     // The report was produced; the main form closes (and writes [Form]).
     ReportDone,
-    // A failure was reported while the main form was still shown; it stays
-    // usable and OK can be pressed again.
+    // A failure was reported while the main form was still shown in an
+    // interactive run; it stays usable and OK can be pressed again. (A
+    // hand-off run has nobody to press OK: its failures end the program.)
     Abandoned,
 };
 

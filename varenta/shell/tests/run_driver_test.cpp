@@ -235,6 +235,19 @@ TEST_F(RunDriverTest, MalformedAnswerFileOrMissingItemFileLeaveTheFormUsable)
     EXPECT_FALSE(common::FileExists("$$$"));
 }
 
+TEST_F(RunDriverTest, HandOffRunEndsOnAFailureSinceNobodyCanPressOkAgain)
+{
+    const std::string base = dir / "data/card2";
+    common::WriteFileAtomically(base + ".VRT", "MALE\r\n   1   x\r\n");
+    writeRemarks(base, "23");
+    WriteHandOffFile("CARD.$$$", base, 1);
+    EXPECT_EQ(run(), RunOutcome::ProgramEnds);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_THAT(sjis::ToUtf8(ui.messages[0]), HasSubstr("ファイルの内容に誤りがあります"));
+    EXPECT_EQ(common::ReadFile(base + ".VRT"), "MALE\r\n   1   x\r\n");  // untouched
+    EXPECT_FALSE(common::FileExists("$$$"));
+}
+
 TEST(BasePath, FromTypedNames)
 {
     struct Case {
