@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "common/errors.h"
 #include "common/ini_file.h"
 #include "varenta/shell/settings.h"
 
@@ -26,7 +27,15 @@ bool ReadSheetrunSettings(varenta::RunState& state, ReaderSettings& reader,
     if (reader.delaytime < 0)
         reader.delaytime = 0;
     reader.readertype = ini.ReadString("Reader", "readertype", defaults.readertype);
-    state.form = varenta::ReadFormGeometry(common::IniFile::Load(ownConfig));
+    // The window's place is a convenience: an own file that cannot be read
+    // gives the default geometry, and must not pass for a missing
+    // varenta.ini.
+    common::IniFile own;
+    try {
+        own = common::IniFile::Load(ownConfig);
+    } catch (const common::IoError&) {
+    }
+    state.form = varenta::ReadFormGeometry(own);
     return ini.Exists();
 }
 

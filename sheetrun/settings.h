@@ -26,8 +26,9 @@ std::string OwnConfigPath(const std::string& executableDirectory);
 
 // Reads both files into state (settings, DataDirectory, form) and reader.
 // Returns false when Varenta's configuration file does not exist (the
-// defaults are then used). Throws common::IoError when a file exists but
-// cannot be read.
+// defaults are then used). Throws common::IoError when Varenta's file
+// exists but cannot be read; Sheetrun's own file that cannot be read gives
+// the default geometry.
 bool ReadSheetrunSettings(varenta::RunState& state, ReaderSettings& reader,
                           const std::string& varentaConfig, const std::string& ownConfig);
 

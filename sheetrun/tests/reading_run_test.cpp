@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace sheetrun {
@@ -160,6 +162,86 @@ TEST_F(ReadingRunTest, ReaderThatCannotBeOpenedOrSetUp)
     EXPECT_EQ(RunDeck(""), RunEnd::kReaderNotReady);
     EXPECT_EQ(ui.events, std::vector<std::string>{"message 読み取り方式の設定に失敗しました。"});
     EXPECT_EQ(ExitStatus(RunEnd::kReaderNotReady), 2);
+}
+
+TEST_F(ReadingRunTest, CardWithoutItsMarksOrNot25RowsEndsTheRun)
+{
+    std::string rows24;
+    for (int r = 0; r < 24; ++r)
+        rows24 += (r ? "," : "") + std::string(12, '0');
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;  // after the deck of one good card
+    } cases[] = {
+        {"24 rows",
+         [&] {
+             reader->SetHandler("MD", [&](const std::string& command, const emulator::ReplyContext& context) {
+                 return context.Answer(command, rows24);
+             });
+         }},
+        {"marks query refused",
+         [&] {
+             reader->OnCommand([&](const std::string& command) {
+                 if (command == "SF")
+                     reader->Misbehave(emulator::Fault::Nak('1'));  // for the MD0 that follows
+             });
+         }},
+    };
+    for (auto& c : cases) {
+        ui.events.clear();
+        reader->ClearCommands();
+        emulator::SheetDeck::Install(*reader, emulator::ParseDeck(DeckCard(Good({6}, 30, true))));
+        c.arrange();
+        ReadingRun run(state, settings, ui, ui.handOffPath);
+        EXPECT_EQ(run.Run(), RunEnd::kNoMarks) << c.name;
+        reader->OnCommand(nullptr);
+        EXPECT_EQ(ui.events, std::vector<std::string>{"message マークカードがありません。"}) << c.name;
+        EXPECT_FALSE(common::FileExists(dir / "6.VRT")) << c.name;
+        EXPECT_TRUE(LastCommandsWere({"MD0", "HU0"})) << c.name;
+    }
+}
+
+TEST(Settings, VarentaFileSharedOwnFileForTheWindow)
+{
+    varenta::testing::TempWorkDir dir;
+    struct Case {
+        const char* name;
+        const char* varentaIni;  // nullptr: no file
+        const char* ownIni;      // nullptr: no file; "" a file that cannot be read
+        bool found;
+        std::string directory;
+        int delaytime;
+        std::string readertype;
+        int width;
+    } cases[] = {
+        {"no varenta.ini: defaults", nullptr, nullptr, false, "", 10000, "KR7700", 540},
+        {"values read; Varenta's own window size is not Sheetrun's",
+         "[Setup]\r\ndirectory=/subjects\r\n[Reader]\r\ndelaytime=0\r\nreadertype=KR9\r\n[Form]\r\nWidth=999\r\n",
+         "[Form]\r\nWidth=600\r\n", true, "/subjects", 0, "KR9", 600},
+        {"negative pause; unreadable own file gives the default window",
+         "[Reader]\r\ndelaytime=-5\r\n", "", true, "", 0, "KR7700", 540},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string sub = dir / std::to_string(++n);
+        std::filesystem::create_directory(sub);
+        if (c.varentaIni)
+            common::WriteFileAtomically(sub + "/varenta.ini", c.varentaIni);
+        if (c.ownIni && *c.ownIni)
+            common::WriteFileAtomically(sub + "/sheetrun.ini", c.ownIni);
+        else if (c.ownIni)
+            std::filesystem::create_symlink("/proc/self/mem", sub + "/sheetrun.ini");
+        varenta::RunState state;
+        ReaderSettings reader;
+        bool found = !c.found;
+        EXPECT_NO_THROW(found = ReadSheetrunSettings(state, reader, VarentaConfigPath(sub), OwnConfigPath(sub)))
+            << c.name;
+        EXPECT_EQ(found, c.found) << c.name;
+        EXPECT_EQ(state.DataDirectory, c.directory) << c.name;
+        EXPECT_EQ(reader.delaytime, c.delaytime) << c.name;
+        EXPECT_EQ(reader.readertype, c.readertype) << c.name;
+        EXPECT_EQ(state.form.Width, c.width) << c.name;
+    }
 }
 
 TEST(Process, MissingProgramIsPassedOverAndAStartedOneIsWaitedFor)
