@@ -10,7 +10,7 @@
 
 namespace sheetrun {
 
-// The 21 lines of the card image, Shift-JIS. cardCount is shown as
+// The 18 lines of the card image, Shift-JIS. cardCount is shown as
 // "<n>枚目" on the first line.
 std::vector<std::string> CardImageLines(const MarkGrid& grid, int cardCount);
 
