@@ -58,12 +58,12 @@ bool CopyMarks(const MarkTable& table, OmrMarkInfo& info, void* buffer)
     info.columns = table.columns;
     info.rows = table.rows;
     const std::int64_t cells = static_cast<std::int64_t>(table.rows) * table.columns;
-    // A table emptied by a reset keeps its rows and columns but no data.
-    const std::int64_t held = std::min<std::int64_t>(cells, static_cast<std::int64_t>(table.data.size()));
-    const std::int64_t n = std::min(capacity, held);
+    const std::int64_t n = std::min(capacity, cells);
     if (n <= 0)
         return true;
-    if (buffer == nullptr)
+    // A table emptied by a reset or a failed fetch keeps its rows and
+    // columns but holds no marks: there is nothing to copy them from.
+    if (buffer == nullptr || static_cast<std::int64_t>(table.data.size()) < n)
         return false;
     std::memcpy(buffer, table.data.data(), static_cast<std::size_t>(n));
     return true;

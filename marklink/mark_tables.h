@@ -21,8 +21,11 @@ bool FillMarkTable(MarkTable& table, const char* payload, std::int32_t length);
 
 // Writes the table's rows and columns into info (size 16) and copies the
 // smaller of info's capacity (rows x columns as given) and the table's
-// size into buffer. False when there is something to copy but no buffer
-// (info is written all the same).
+// size into buffer. False when there is something to copy but no buffer,
+// or when the table holds no marks although its rows and columns were kept
+// (after a reset or a failed fetch: a serial fetch with a record that
+// finds no marks is a failure, not an empty success); info is written all
+// the same.
 bool CopyMarks(const MarkTable& table, OmrMarkInfo& info, void* buffer);
 
 }  // namespace marklink

@@ -187,7 +187,9 @@ MARKLINK_API int32_t OMR_FeedSheet(void);
 MARKLINK_API int32_t OMR_ReadSheetAndGetData(void);
 /* "MD0" / "MD1". Over serial with an info record no query is made: the
    table of the previous fetch is copied. info and buffer may be null (then
-   nothing is copied); a copy due without a buffer gives OMR_ERR_MEMORY. */
+   nothing is copied); a copy due without a buffer, or from a table that
+   holds no marks (emptied by a close or a failed fetch), gives
+   OMR_ERR_MEMORY. */
 MARKLINK_API int32_t OMR_GetMarks(int32_t side, OmrMarkInfo* info, void* buffer);
 /* position 0 or 1. */
 MARKLINK_API int32_t OMR_MoveHopper(int32_t position);

@@ -144,6 +144,17 @@ TEST_P(SheetTest, SerialReusesTheTableWhenGivenARecordUsbAlwaysQueries)
         EXPECT_TRUE(Reader().Commands().empty());
         EXPECT_EQ(info.rows, 2);
         EXPECT_EQ(buffer[0], 1);
+
+        // Closing releases the marks; the table keeps its rows and columns,
+        // but a record copy after reopening finds no marks to copy.
+        ASSERT_EQ(OMR_CloseDevice(), 0);
+        ASSERT_EQ(OMR_OpenDeviceSerial(Reader().Path().c_str(), 115200), 0);
+        buffer.fill(0xEE);
+        OmrMarkInfo again{0, 5, 5};
+        EXPECT_EQ(OMR_GetMarks(0, &again, buffer.data()), 0);
+        EXPECT_EQ(OMR_GetLastError(), OMR_ERR_MEMORY);
+        EXPECT_EQ(again.rows, 2);
+        EXPECT_EQ(buffer[0], 0xEE);
     }
 }
 
