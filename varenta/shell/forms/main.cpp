@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     varenta::forms::TfrmMain mainForm(state, setup);
     QObject::connect(&mainForm, &varenta::forms::TfrmMain::ProgramEnds, &app,
                      &QApplication::quit, Qt::QueuedConnection);
-    varenta::forms::CleanUpAtStart(state);
+    varenta::forms::CleanUpAtStart(state, [&](const std::string& text) { mainForm.Notify(text); });
     mainForm.show();
     return app.exec();
 }

@@ -234,6 +234,11 @@ void TfrmMain::btnHelpClick()
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(setup_.helpFile)));
 }
 
+void TfrmMain::Notify(const std::string& text)
+{
+    ShowMessage(text);
+}
+
 void TfrmMain::ShowMessage(const std::string& text)
 {
     if (setup_.unattended) {
@@ -253,7 +258,10 @@ void TfrmMain::AdministerQuestionnaire(RunState& state, const std::vector<std::s
 {
     forms::AdministerQuestionnaire(state, items, nullptr);
 }
-void TfrmMain::ShowProfile(RunState& state) { forms::ShowProfile(state, nullptr); }
+void TfrmMain::ShowProfile(RunState& state)
+{
+    forms::ShowProfile(state, nullptr, [this](const std::string& text) { ShowMessage(text); });
+}
 void TfrmMain::ShowPreview(RunState& state)
 {
     if (!setup_.unattended)

@@ -42,6 +42,9 @@ public:
     QPushButton* btnPrinterSetup = nullptr;
     QPushButton* btnHelp = nullptr;
 
+    // A message to the examiner: a box, or standard error when unattended.
+    void Notify(const std::string& text);
+
     int PrinterItemIndex() const;
     void SetPrinterItemIndex(int index);
 
