@@ -42,5 +42,12 @@ std::size_t RowEnd(std::string_view text, std::size_t from, std::size_t rowBytes
 
 }  // namespace sjis
 
-// A UTF-8 literal converted once to CP932, for fixed texts of the system.
-// Usage: static const std::string kText = sjis::FromUtf8("...");
+// Defines `const std::string& name()`: the system's fixed text utf8,
+// converted to CP932 once, on first use (a text that CP932 cannot hold
+// throws there, which the tests over every text catch).
+#define SJIS_FIXED_TEXT(name, utf8)                               \
+    const std::string& name()                                     \
+    {                                                             \
+        static const std::string text = ::sjis::FromUtf8(utf8);   \
+        return text;                                              \
+    }

@@ -4,29 +4,20 @@
 
 namespace sheetrun::messages {
 
-#define SHEETRUN_MESSAGE(name, utf8)                          \
-    const std::string& name()                                 \
-    {                                                         \
-        static const std::string text = sjis::FromUtf8(utf8); \
-        return text;                                          \
-    }
-
-SHEETRUN_MESSAGE(WrongCardType, "マークカードが違います！ ")
-SHEETRUN_MESSAGE(BadFileNumberMarks, "ファイル番号欄のマークが正しくありません！")
-SHEETRUN_MESSAGE(BadAgeMarks, "年齢欄のマークが正しくありません！")
-SHEETRUN_MESSAGE(BadFileName, "ファイル名が正しくありません！")
-SHEETRUN_MESSAGE(MissingAgeMark, "年齢欄のマークに欠落があります！")
-SHEETRUN_MESSAGE(BadSexMarks, "性別欄のマークが正しくありません！")
-SHEETRUN_MESSAGE(CannotWriteFile, "ファイルが作成できません！ \r\nディスク、パス名を確認してください。")
-SHEETRUN_MESSAGE(CannotOpenReader, "ＯＭＲデバイスを開けませんでした。")
-SHEETRUN_MESSAGE(ReadingMethodRefused, "読み取り方式の設定に失敗しました。")
-SHEETRUN_MESSAGE(ColumnCountRefused, "読み取り行数の設定に失敗しました。")
-SHEETRUN_MESSAGE(FeedFailed, "シート送りに失敗しました。")
-SHEETRUN_MESSAGE(NoMarkCard, "マークカードがありません。")
-SHEETRUN_MESSAGE(MissingConfig, "初期設定用ファイルがありません")
-SHEETRUN_MESSAGE(Prompt, "マークカードをセットしてください。")
-
-#undef SHEETRUN_MESSAGE
+SJIS_FIXED_TEXT(WrongCardType, "マークカードが違います！ ")
+SJIS_FIXED_TEXT(BadFileNumberMarks, "ファイル番号欄のマークが正しくありません！")
+SJIS_FIXED_TEXT(BadAgeMarks, "年齢欄のマークが正しくありません！")
+SJIS_FIXED_TEXT(BadFileName, "ファイル名が正しくありません！")
+SJIS_FIXED_TEXT(MissingAgeMark, "年齢欄のマークに欠落があります！")
+SJIS_FIXED_TEXT(BadSexMarks, "性別欄のマークが正しくありません！")
+SJIS_FIXED_TEXT(CannotWriteFile, "ファイルが作成できません！ \r\nディスク、パス名を確認してください。")
+SJIS_FIXED_TEXT(CannotOpenReader, "ＯＭＲデバイスを開けませんでした。")
+SJIS_FIXED_TEXT(ReadingMethodRefused, "読み取り方式の設定に失敗しました。")
+SJIS_FIXED_TEXT(ColumnCountRefused, "読み取り行数の設定に失敗しました。")
+SJIS_FIXED_TEXT(FeedFailed, "シート送りに失敗しました。")
+SJIS_FIXED_TEXT(NoMarkCard, "マークカードがありません。")
+SJIS_FIXED_TEXT(MissingConfig, "初期設定用ファイルがありません")
+SJIS_FIXED_TEXT(Prompt, "マークカードをセットしてください。")
 
 std::string DoubleMarkedItem(int item)
 {

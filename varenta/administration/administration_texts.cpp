@@ -7,14 +7,6 @@
 
 namespace varenta::texts {
 
-// Each text is converted once, on first use.
-#define VARENTA_TEXT(name, utf8)                              \
-    const std::string& name()                                 \
-    {                                                         \
-        static const std::string text = sjis::FromUtf8(utf8); \
-        return text;                                          \
-    }
-
 const std::string& InstructionLine(int line)
 {
     static const std::array<std::string, kInstructionLines> lines = {
@@ -31,35 +23,33 @@ const std::string& InstructionLine(int line)
     return lines[static_cast<std::size_t>(line - 1)];
 }
 
-VARENTA_TEXT(UndecidedMessage,
+SJIS_FIXED_TEXT(UndecidedMessage,
              "申し訳ありませんが、\n\r"
              "あなたの答えには「？」が多いようです。\n\r"
              "これから「？」と答えた質問だけを、もう一度出します。\n\r"
              "「はい」か「いいえ」で答えられないか、\n\r"
              "どうかよく考えてください。")
 
-VARENTA_TEXT(InterruptionQuestion,
+SJIS_FIXED_TEXT(InterruptionQuestion,
              "中断すると今の質問までの回答しか保存しません。\r\n"
              "Varentaの実施を中断してよろしいですか？")
 
-VARENTA_TEXT(CompleteEndText,
+SJIS_FIXED_TEXT(CompleteEndText,
              "質問はこれで終りです。\r\n"
              "長時間、ご協力ありがとうございました。")
 
-VARENTA_TEXT(InterruptedEndText,
+SJIS_FIXED_TEXT(InterruptedEndText,
              "Varentaの実施を中断しました。\r\n"
              "作業結果は保存しましたから、\r\n"
              "別の機会にこの続きができます。")
 
-VARENTA_TEXT(AnswersNotSavedText,
+SJIS_FIXED_TEXT(AnswersNotSavedText,
              "回答を保存できませんでした。\r\n"
              "検査者に知らせてください。")
 
-VARENTA_TEXT(EnterAgeMessage, "年齢を入力してください")
-VARENTA_TEXT(AgeNotNumberMessage, "年齢は半角の数字で入力してください")
-VARENTA_TEXT(ChooseSexMessage, "男性か女性か、選択してください")
-
-#undef VARENTA_TEXT
+SJIS_FIXED_TEXT(EnterAgeMessage, "年齢を入力してください")
+SJIS_FIXED_TEXT(AgeNotNumberMessage, "年齢は半角の数字で入力してください")
+SJIS_FIXED_TEXT(ChooseSexMessage, "男性か女性か、選択してください")
 
 std::string UnstorableFieldMessage(int line)
 {

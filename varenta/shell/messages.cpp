@@ -7,22 +7,12 @@
 
 namespace varenta::messages {
 
-// Each message is converted once, on first use.
-#define VARENTA_MESSAGE(name, utf8)                        \
-    const std::string& name()                              \
-    {                                                      \
-        static const std::string text = sjis::FromUtf8(utf8); \
-        return text;                                       \
-    }
-
-VARENTA_MESSAGE(MissingConfig, "初期設定用ファイルがありません")
-VARENTA_MESSAGE(MissingItemFile, "Varentaの項目ファイルがありません")
-VARENTA_MESSAGE(EmptyFileName, "ファイル名が入力されていません")
-VARENTA_MESSAGE(BadFileName, "ファイル名に誤りがあります")
-VARENTA_MESSAGE(UnreadableRemarks, "ファイルが読めません！ \n\rディスク、パス名を確認してください。")
-VARENTA_MESSAGE(NoHelpFile, "ヘルプファイル MAIN.HLP はインストールされていません。")
-
-#undef VARENTA_MESSAGE
+SJIS_FIXED_TEXT(MissingConfig, "初期設定用ファイルがありません")
+SJIS_FIXED_TEXT(MissingItemFile, "Varentaの項目ファイルがありません")
+SJIS_FIXED_TEXT(EmptyFileName, "ファイル名が入力されていません")
+SJIS_FIXED_TEXT(BadFileName, "ファイル名に誤りがあります")
+SJIS_FIXED_TEXT(UnreadableRemarks, "ファイルが読めません！ \n\rディスク、パス名を確認してください。")
+SJIS_FIXED_TEXT(NoHelpFile, "ヘルプファイル MAIN.HLP はインストールされていません。")
 
 std::string DescribeFailure(const std::exception& failure)
 {

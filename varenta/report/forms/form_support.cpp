@@ -1,6 +1,6 @@
 #include "form_support.h"
 
-#include "common/sjis.h"
+#include "varenta/shell/forms/qt_text.h"
 
 #include <QMessageBox>
 #include <QStringList>
@@ -21,19 +21,10 @@ QFont FixedPitchBase()
 
 }  // namespace
 
-QString SjisToQString(std::string_view sjis)
-{
-    QString text = QString::fromStdString(sjis::ToUtf8Lenient(sjis));
-    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
 void ShowMessageBox(QWidget* parent, const std::string& sjisText)
 {
-    // The caption every window of the program carries.
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ヴァレンタシステム"),
-                    SjisToQString(sjisText), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, AppCaption(), FromSjis(sjisText), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 

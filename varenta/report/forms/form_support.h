@@ -1,11 +1,11 @@
 #pragma once
-// Small helpers shared by the report windows: Shift-JIS text at the Qt
-// edge, message boxes and the fixed-pitch Japanese font.
+// Small helpers shared by the report windows: message boxes and the
+// fixed-pitch Japanese font. Shift-JIS text crosses into Qt through
+// varenta/shell/forms/qt_text.h.
 #include <QFont>
 #include <QString>
 #include <functional>
 #include <string>
-#include <string_view>
 
 class QWidget;
 
@@ -13,10 +13,6 @@ namespace varenta::forms {
 
 // Shows a Shift-JIS message to the examiner.
 using MessageSink = std::function<void(const std::string& sjisText)>;
-
-// Shift-JIS bytes to QString for display; bytes that are not CP932 show as
-// U+FFFD. The paragraph separator LF CR and CR LF become one line break.
-QString SjisToQString(std::string_view sjis);
 
 // A modal message box with the program's caption.
 void ShowMessageBox(QWidget* parent, const std::string& sjisText);

@@ -5,6 +5,7 @@
 #include "form_support.h"
 #include "profile_layout.h"
 #include "varenta/report/report_channel.h"
+#include "varenta/shell/forms/qt_text.h"
 #include "varenta/shell/messages.h"
 
 #include <QBuffer>
@@ -122,7 +123,7 @@ void TfrmProfile::drawProfile(QImage& picture) const
 
     text(At(85, 95), QStringLiteral("[ Varenta Profile ]"));
     text(At(20, 90), state_.Sex == "MALE" ? QStringLiteral("男性") : QStringLiteral("女性"));
-    QString code = QStringLiteral("Code: ") + SjisToQString(state_.CodeType);
+    QString code = QStringLiteral("Code: ") + FromSjis(state_.CodeType);
     text(At(20, 85), code.left(static_cast<int>(kCodeLineLength)));
 
     QPen black(Qt::black, 1, Qt::SolidLine);

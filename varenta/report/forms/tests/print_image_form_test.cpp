@@ -3,6 +3,7 @@
 #include "common/sjis.h"
 #include "temp_dir.h"
 #include "varenta/report/forms/report_forms.h"
+#include "varenta/shell/forms/qt_text.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -219,7 +220,7 @@ TEST_F(PreviewWindowTest, PrintedCopyHasThePagesTheDirectivesMake)
         QString text;
         int pages;
     } cases[] = {
-        {"report with the chart left out", SjisToQString(kReport), 3},
+        {"report with the chart left out", FromSjis(kReport), 3},
         {"no directives", QStringLiteral("一\n二\n三"), 1},
         {"newpage at the top and twice in a row",
          QStringLiteral("\\newpage\n一\n\\newpage\n\\newpage\n二"), 2},
