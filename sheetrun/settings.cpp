@@ -21,7 +21,6 @@ bool ReadSheetrunSettings(varenta::RunState& state, ReaderSettings& reader,
 {
     const common::IniFile ini = common::IniFile::Load(varentaConfig);
     varenta::ReadSettings(state, ini);
-    state.DataDirectory = state.settings.directory;
     const ReaderSettings defaults;
     reader.delaytime = ini.ReadInteger("Reader", "delaytime", defaults.delaytime);
     if (reader.delaytime < 0)
